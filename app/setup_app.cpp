@@ -1,0 +1,23 @@
+#include "app/setup_app.h"
+
+#include "app/page_sequence.h"
+#include "pages/detail_setting_dlg.h"
+#include "pages/select_os_dlg.h"
+
+// The one application object, found by the entry point.
+CSetupApp theApp;
+
+BEGIN_MESSAGE_MAP(CSetupApp, CWinApp)
+    ON_COMMAND(ID_HELP, CWinApp::OnHelp)
+END_MESSAGE_MAP()
+
+CSetupApp::CSetupApp() = default;
+
+CSetupApp::~CSetupApp() = default;
+
+BOOL CSetupApp::InitInstance() {
+    AfxEnableControlContainer();
+    Enable3dControlsStatic();
+    RunPageSequence<CSelectOsDlg, CDetailSettingDlg>();
+    return FALSE;
+}

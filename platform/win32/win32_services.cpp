@@ -1,0 +1,77 @@
+#include "platform/win32/win32_services.h"
+
+#include <windows.h>
+#include <winspool.h>
+
+#include <cstddef>
+
+#include "framework/message_box.h"
+
+// The portable records must be the Windows ones, field for field.
+static_assert(sizeof(OsVersionRecord) == sizeof(OSVERSIONINFOEXA), "OSVERSIONINFOEXA");
+static_assert(offsetof(OsVersionRecord, dwPlatformId) == offsetof(OSVERSIONINFOEXA, dwPlatformId),
+              "OSVERSIONINFOEXA");
+static_assert(offsetof(OsVersionRecord, wProductType) == offsetof(OSVERSIONINFOEXA, wProductType),
+              "OSVERSIONINFOEXA");
+static_assert(sizeof(OSVERSIONINFOA) == 148, "OSVERSIONINFOA");
+static_assert(sizeof(DriverInfo3) == sizeof(DRIVER_INFO_3A), "DRIVER_INFO_3A");
+static_assert(offsetof(DriverInfo3, pDefaultDataType) == offsetof(DRIVER_INFO_3A, pDefaultDataType),
+              "DRIVER_INFO_3A");
+static_assert(sizeof(PrinterInfo2) == sizeof(PRINTER_INFO_2A), "PRINTER_INFO_2A");
+static_assert(offsetof(PrinterInfo2, pSecurityDescriptor) ==
+                  offsetof(PRINTER_INFO_2A, pSecurityDescriptor),
+              "PRINTER_INFO_2A");
+static_assert(offsetof(PrinterInfo2, AveragePPM) == offsetof(PRINTER_INFO_2A, AveragePPM),
+              "PRINTER_INFO_2A");
+
+bool Win32Services::GetVersionExA(OsVersionRecord& record) {
+    return ::GetVersionExA(reinterpret_cast<OSVERSIONINFOA*>(&record)) != FALSE;
+}
+
+bool Win32Services::GetPrinterDriverDirectoryA(const char* environment, uint32_t level,
+                                               unsigned char* buffer, uint32_t bufferSize,
+                                               uint32_t* needed) {
+    DWORD cbNeeded = 0;
+    BOOL ok = ::GetPrinterDriverDirectoryA(nullptr, const_cast<char*>(environment), level, buffer,
+                                           bufferSize, &cbNeeded);
+    if (needed) *needed = cbNeeded;
+    return ok != FALSE;
+}
+
+bool Win32Services::AddPrinterDriverA(uint32_t level, DriverInfo3* info) {
+    return ::AddPrinterDriverA(nullptr, level, reinterpret_cast<BYTE*>(info)) != FALSE;
+}
+
+PrinterHandle Win32Services::AddPrinterA(uint32_t level, PrinterInfo2* info) {
+    return ::AddPrinterA(nullptr, level, reinterpret_cast<BYTE*>(info));
+}
+
+bool Win32Services::ClosePrinter(PrinterHandle printer) {
+    return ::ClosePrinter(printer) != FALSE;
+}
+
+bool Win32Services::CopyFileA(const char* existingName, const char* newName, bool failIfExists) {
+    return ::CopyFileA(existingName, newName, failIfExists ? TRUE : FALSE) != FALSE;
+}
+
+long Win32Services::RegOpenKeyExA(RegHive hive, const char* subKey, uint32_t options,
+                                  uint32_t access, RegKey* key) {
+    HKEY root = hive == RegHive::CurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
+    HKEY opened = nullptr;
+    LONG result = ::RegOpenKeyExA(root, subKey, options, access, &opened);
+    *key = result == ERROR_SUCCESS ? opened : nullptr;
+    return result;
+}
+
+long Win32Services::RegSetValueExA(RegKey key, const char* valueName, uint32_t reserved,
+                                   uint32_t type, const unsigned char* data, uint32_t dataSize) {
+    return ::RegSetValueExA(static_cast<HKEY>(key), valueName, reserved, type, data, dataSize);
+}
+
+long Win32Services::RegCloseKey(RegKey key) {
+    return ::RegCloseKey(static_cast<HKEY>(key));
+}
+
+int Win32Services::AfxMessageBox(uint32_t textId, uint32_t style, uint32_t helpContext) {
+    return ::AfxMessageBox(textId, style, helpContext);
+}

@@ -1,0 +1,22 @@
+// The Windows services of the wizard, passed straight to the ANSI functions of Windows with
+// a null server (the local machine). Holds no state of its own.
+#pragma once
+
+#include "platform/windows_services.h"
+
+class Win32Services final : public WindowsServices {
+public:
+    bool GetVersionExA(OsVersionRecord& record) override;
+    bool GetPrinterDriverDirectoryA(const char* environment, uint32_t level, unsigned char* buffer,
+                                    uint32_t bufferSize, uint32_t* needed) override;
+    bool AddPrinterDriverA(uint32_t level, DriverInfo3* info) override;
+    PrinterHandle AddPrinterA(uint32_t level, PrinterInfo2* info) override;
+    bool ClosePrinter(PrinterHandle printer) override;
+    bool CopyFileA(const char* existingName, const char* newName, bool failIfExists) override;
+    long RegOpenKeyExA(RegHive hive, const char* subKey, uint32_t options, uint32_t access,
+                       RegKey* key) override;
+    long RegSetValueExA(RegKey key, const char* valueName, uint32_t reserved, uint32_t type,
+                        const unsigned char* data, uint32_t dataSize) override;
+    long RegCloseKey(RegKey key) override;
+    int AfxMessageBox(uint32_t textId, uint32_t style, uint32_t helpContext) override;
+};

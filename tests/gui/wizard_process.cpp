@@ -1,0 +1,131 @@
+#include "wizard_process.h"
+
+#include <vector>
+
+std::wstring SetupExePath() {
+    wchar_t path[MAX_PATH] = {};
+    DWORD length = ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring self(path, length);
+    return self.substr(0, self.find_last_of(L"\\/") + 1) + L"setup.exe";
+}
+
+TempDir::TempDir() {
+    wchar_t base[MAX_PATH] = {};
+    ::GetTempPathW(MAX_PATH, base);
+    for (unsigned attempt = 0;; ++attempt) {
+        std::wstring candidate = std::wstring(base) + L"setup-test-" +
+                                 std::to_wstring(::GetCurrentProcessId()) + L"-" +
+                                 std::to_wstring(::GetTickCount() + attempt);
+        if (::CreateDirectoryW(candidate.c_str(), nullptr)) {
+            m_path = candidate;
+            return;
+        }
+    }
+}
+
+namespace {
+
+void RemoveTree(const std::wstring& path) {
+    WIN32_FIND_DATAW found;
+    HANDLE search = ::FindFirstFileW((path + L"\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            std::wstring name = found.cFileName;
+            if (name == L"." || name == L"..") continue;
+            std::wstring child = path + L"\\" + name;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveTree(child);
+            else ::DeleteFileW(child.c_str());
+        } while (::FindNextFileW(search, &found));
+        ::FindClose(search);
+    }
+    ::RemoveDirectoryW(path.c_str());
+}
+
+struct PageSearch {
+    DWORD pid;
+    const wchar_t* title;
+    HWND previous;
+    HWND found;
+};
+
+BOOL CALLBACK MatchPage(HWND window, LPARAM context) {
+    auto* search = reinterpret_cast<PageSearch*>(context);
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(window, &pid);
+    if (pid != search->pid || window == search->previous || !::IsWindowVisible(window)) return TRUE;
+    wchar_t title[256] = {};
+    ::GetWindowTextW(window, title, 256);
+    if (std::wstring(title) != search->title) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+}  // namespace
+
+TempDir::~TempDir() { RemoveTree(m_path); }
+
+WizardProcess::WizardProcess(const std::wstring& workDir) {
+    std::wstring exe = SetupExePath();
+    std::vector<wchar_t> commandLine(exe.begin(), exe.end());
+    commandLine.insert(commandLine.begin(), L'"');
+    commandLine.push_back(L'"');
+    commandLine.push_back(L'\0');
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    if (!::CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          workDir.c_str(), &startup, &m_info))
+        m_info = PROCESS_INFORMATION{};
+}
+
+WizardProcess::~WizardProcess() {
+    if (!m_info.hProcess) return;
+    if (::WaitForSingleObject(m_info.hProcess, 0) == WAIT_TIMEOUT) {
+        ::TerminateProcess(m_info.hProcess, 9);
+        ::WaitForSingleObject(m_info.hProcess, 10000);
+    }
+    ::CloseHandle(m_info.hThread);
+    ::CloseHandle(m_info.hProcess);
+}
+
+HWND WizardProcess::WaitForPage(const wchar_t* title, HWND previous, DWORD timeoutMs) const {
+    if (!m_info.hProcess) return nullptr;
+    const DWORD start = ::GetTickCount();
+    for (;;) {
+        PageSearch search{m_info.dwProcessId, title, previous, nullptr};
+        ::EnumWindows(&MatchPage, reinterpret_cast<LPARAM>(&search));
+        if (search.found) return search.found;
+        if (::GetTickCount() - start > timeoutMs) return nullptr;
+        if (::WaitForSingleObject(m_info.hProcess, 50) == WAIT_OBJECT_0) return nullptr;
+    }
+}
+
+bool WizardProcess::WaitForExit(DWORD timeoutMs, DWORD* exitCode) const {
+    if (!m_info.hProcess || ::WaitForSingleObject(m_info.hProcess, timeoutMs) != WAIT_OBJECT_0)
+        return false;
+    if (exitCode) ::GetExitCodeProcess(m_info.hProcess, exitCode);
+    return true;
+}
+
+void ClickButton(HWND dialog, int id) {
+    ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
+}
+
+std::wstring WindowText(HWND window) {
+    wchar_t text[1024] = {};
+    LRESULT length = ::SendMessageW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
+    return std::wstring(text, length > 0 ? static_cast<size_t>(length) : 0);
+}
+
+void SetReportedWindowsVersion(const wchar_t* version) {
+    HKEY key;
+    if (::RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Wine\\AppDefaults\\setup.exe", 0, nullptr, 0,
+                          KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS)
+        return;
+    if (version && *version)
+        ::RegSetValueExW(key, L"Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version),
+                         static_cast<DWORD>((wcslen(version) + 1) * sizeof(wchar_t)));
+    else
+        ::RegDeleteValueW(key, L"Version");
+    ::RegCloseKey(key);
+}

@@ -1,0 +1,59 @@
+// Drives the real setup.exe from a test: starts it in a folder of the test's choosing,
+// finds its pages by title, acts on their controls and waits (always for a bounded time)
+// for it to end.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// setup.exe, which the build puts beside the test program.
+std::wstring SetupExePath();
+
+// A fresh folder under %TEMP%, removed with everything in it at the end of the test.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::wstring& path() const { return m_path; }
+
+private:
+    std::wstring m_path;
+};
+
+class WizardProcess {
+public:
+    // Starts setup.exe with workDir as its current directory.
+    explicit WizardProcess(const std::wstring& workDir);
+    // Ends the process if it is still running.
+    ~WizardProcess();
+    WizardProcess(const WizardProcess&) = delete;
+    WizardProcess& operator=(const WizardProcess&) = delete;
+
+    bool started() const { return m_info.hProcess != nullptr; }
+
+    // The visible top-level window of this process with the title, other than `previous`;
+    // null if none appears within the time.
+    HWND WaitForPage(const wchar_t* title, HWND previous = nullptr, DWORD timeoutMs = 15000) const;
+
+    // True when the process has ended within the time; its exit code goes to exitCode.
+    bool WaitForExit(DWORD timeoutMs = 15000, DWORD* exitCode = nullptr) const;
+
+    DWORD pid() const { return m_info.dwProcessId; }
+
+private:
+    PROCESS_INFORMATION m_info{};
+};
+
+// Presses a push button as the user would, without waiting for its handler.
+void ClickButton(HWND dialog, int id);
+
+// The text of a window of another process (WM_GETTEXT crosses processes; GetWindowText
+// gives only captions there).
+std::wstring WindowText(HWND window);
+
+// The Windows version Wine reports to setup.exe ("winxp", "win7", ...); empty for Wine's
+// default.
+void SetReportedWindowsVersion(const wchar_t* version);
