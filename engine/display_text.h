@@ -6,9 +6,13 @@
 #include <string>
 
 // The key update after each character: k = ((k + stored byte) * multiplier + increment),
-// modulo 65536.
-constexpr uint16_t kDisplayKeyMultiplier = 0;  // chosen with the catalogue's texts
-constexpr uint16_t kDisplayKeyIncrement = 0;
+// modulo 65536. The multiplier is odd, so the update loses nothing of the running key and
+// every character depends on all the stored bytes before it; it also moves the key by at
+// least 253 for any change of the stored byte, which almost always reaches the high byte
+// that scrambles the next character. The stored texts in the catalogue are made with these
+// two values and must be remade if either changes.
+constexpr uint16_t kDisplayKeyMultiplier = 0x6699;
+constexpr uint16_t kDisplayKeyIncrement = 0x3C6F;
 
 // One character for each pair of letters of text; a last unpaired letter is ignored. The
 // result keeps any zero character and has exactly text.size() / 2 characters.
