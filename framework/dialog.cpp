@@ -20,8 +20,11 @@ INT_PTR CDialog::DoModal() {
     m_template = loaded ? ::LockResource(loaded) : nullptr;
     m_templateSize = ::SizeofResource(instance, found);
     if (!m_template) return -1;
+    // A dialog made without a parent is modal to the active window of this thread, if there
+    // is one: a box opened from a page keeps the page disabled until it closes.
+    HWND owner = m_hWndParent ? m_hWndParent : ::GetActiveWindow();
     INT_PTR result = ::DialogBoxIndirectParamW(
-        instance, static_cast<const DLGTEMPLATE*>(m_template), m_hWndParent, &CDialog::DialogProc,
+        instance, static_cast<const DLGTEMPLATE*>(m_template), owner, &CDialog::DialogProc,
         reinterpret_cast<LPARAM>(this));
     m_template = nullptr;
     m_hWnd = nullptr;

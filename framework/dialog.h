@@ -20,7 +20,8 @@ public:
     explicit CDialog(UINT templateId, CWnd* parent = nullptr);
 
     // Shows the dialog and returns the value given to EndDialog, or -1 when the template
-    // cannot be found or the dialog cannot be created.
+    // cannot be found or the dialog cannot be created. Without a parent the dialog is owned
+    // by the thread's active window, if any.
     virtual INT_PTR DoModal();
 
     void EndDialog(int result) const;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "framework/load_string.h"
 #include "framework/win_app.h"
 
 namespace {
@@ -26,10 +27,5 @@ int AfxMessageBox(const char* text, UINT style, UINT) {
 }
 
 int AfxMessageBox(UINT textId, UINT style, UINT) {
-    const wchar_t* resource = nullptr;
-    // With a zero buffer size LoadStringW hands out the resource's own text, which is not
-    // zero-terminated.
-    int length = ::LoadStringW(AfxGetInstanceHandle(), textId, reinterpret_cast<LPWSTR>(&resource), 0);
-    std::wstring text(resource && length > 0 ? resource : L"", length > 0 ? length : 0);
-    return ShowMessageBox(text.c_str(), style);
+    return ShowMessageBox(AfxLoadString(textId).c_str(), style);
 }
