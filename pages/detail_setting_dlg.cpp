@@ -1,18 +1,147 @@
 #include "pages/detail_setting_dlg.h"
 
+#include <string>
+
+#include "engine/catalogue.h"
+#include "engine/display_text.h"
+#include "framework/load_string.h"
+#include "framework/paint_dc.h"
+#include "framework/win_app.h"
+#include "pages/about_dlg.h"
+#include "pages/page_rules.h"
+
+namespace {
+
+// The rows selected when the page opens.
+constexpr WPARAM kInitialModelRow = 0;
+constexpr WPARAM kInitialPortRow = 0;      // "LPT1"
+constexpr WPARAM kInitialBaudRateRow = 5;  // "19200"
+constexpr WPARAM kInitialByteSizeRow = 3;  // "8"
+constexpr WPARAM kInitialStopBitsRow = 0;  // "1"
+constexpr WPARAM kInitialParityRow = 2;    // "None"
+constexpr WPARAM kInitialFlowRow = 2;      // "Hardware"
+
+LRESULT SelectedRow(HWND list) { return ::SendMessageW(list, CB_GETCURSEL, 0, 0); }
+
+void SelectRow(HWND list, WPARAM row) { ::SendMessageW(list, CB_SETCURSEL, row, 0); }
+
+std::string ModelDisplayText(LRESULT row) {
+    const ModelEntry& model = ModelTable[row];
+    return DecodeDisplayText(model.displayText, model.displayKey);
+}
+
+}  // namespace
+
 BEGIN_MESSAGE_MAP(CDetailSettingDlg, CDialog)
+    ON_WM_SYSCOMMAND()
+    ON_WM_PAINT()
+    ON_WM_QUERYDRAGICON()
     ON_BN_CLICKED(IDC_BACK, OnBack)
     ON_BN_CLICKED(IDC_FINISH, OnFinish)
+    ON_CBN_SELCHANGE(IDC_MODULE, OnSelchangeModule)
+    ON_CBN_SELCHANGE(IDC_PORT, OnSelchangePort)
     ON_BN_CLICKED(IDC_CANCEL_BTN, OnCancel)
 END_MESSAGE_MAP()
 
-CDetailSettingDlg::CDetailSettingDlg(CWnd* parent) : CDialog(IDD, parent) {}
+CDetailSettingDlg::CDetailSettingDlg(CWnd* parent)
+    : CDialog(IDD, parent),
+      m_hIcon(::LoadIconW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(IDR_MAINFRAME))) {}
 
 void CDetailSettingDlg::DoDataExchange(CDataExchange*) {}
 
-// Every way out but "Back" ends the wizard.
-void CDetailSettingDlg::OnCancel() { CDialog::OnOK(); }
+BOOL CDetailSettingDlg::OnInitDialog() {
+    // The template's init data fills the port list and the five serial lists.
+    CDialog::OnInitDialog();
+
+    AddAboutEntry();
+    SetIcon(m_hIcon, TRUE);
+    SetIcon(m_hIcon, FALSE);
+
+    SendDlgItemMessage(IDC_MODULE, CB_RESETCONTENT);
+    for (size_t row = 0; row < kModelCount; ++row) {
+        const std::string text = ModelDisplayText(static_cast<LRESULT>(row));
+        SendDlgItemMessage(IDC_MODULE, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    }
+    m_pModule = GetDlgItem(IDC_MODULE);
+    SelectRow(m_pModule, kInitialModelRow);
+    SendDlgItemMessage(IDC_SET_DEFAULT, BM_SETCHECK, BST_UNCHECKED);
+
+    // Not the text of the selected model: the field changes only once the user picks one.
+    SetDlgItemText(IDC_PRINTER_NAME,
+                   DecodeDisplayText(InitialNameText.text, InitialNameText.key).c_str());
+
+    m_pPort = GetDlgItem(IDC_PORT);
+    m_pBaudRate = GetDlgItem(IDC_BAUDRATE);
+    m_pByteSize = GetDlgItem(IDC_BYTESIZE);
+    m_pStopBits = GetDlgItem(IDC_STOPBITS);
+    m_pParity = GetDlgItem(IDC_PARITY);
+    m_pFlowControl = GetDlgItem(IDC_FLOWCONTROL);
+
+    // Selecting from here sends no selection change, so the serial lists are disabled
+    // directly: the initial port is a parallel one.
+    SelectRow(m_pPort, kInitialPortRow);
+    SelectRow(m_pBaudRate, kInitialBaudRateRow);
+    SelectRow(m_pByteSize, kInitialByteSizeRow);
+    SelectRow(m_pStopBits, kInitialStopBitsRow);
+    SelectRow(m_pParity, kInitialParityRow);
+    SelectRow(m_pFlowControl, kInitialFlowRow);
+    EnableSerialLists(FALSE);
+
+    return TRUE;  // the focus goes to the first tab stop, the model list
+}
+
+void CDetailSettingDlg::AddAboutEntry() const {
+    HMENU systemMenu = GetSystemMenu(FALSE);
+    if (!systemMenu) return;
+    const std::wstring text = AfxLoadString(IDS_ABOUTBOX);
+    if (text.empty()) return;
+    ::AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuW(systemMenu, MF_STRING, IDM_ABOUTBOX, text.c_str());
+}
+
+void CDetailSettingDlg::EnableSerialLists(BOOL enable) const {
+    for (HWND list : {m_pBaudRate, m_pByteSize, m_pStopBits, m_pParity, m_pFlowControl})
+        ::EnableWindow(list, enable);
+}
+
+void CDetailSettingDlg::OnSysCommand(UINT nID, LPARAM) {
+    if (IsAboutCommand(nID)) {
+        CAboutDlg about;
+        about.DoModal();
+        return;
+    }
+    Default();  // move, minimise, close and the rest as usual
+}
+
+void CDetailSettingDlg::OnPaint() {
+    if (!IsIconic()) {
+        Default();
+        return;
+    }
+    CPaintDC dc(this);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
+    RECT client;
+    GetClientRect(&client);
+    const IconOrigin at =
+        MinimisedIconOrigin(client.right - client.left, client.bottom - client.top,
+                            ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON));
+    ::DrawIcon(dc, at.x, at.y, m_hIcon);
+}
+
+HCURSOR CDetailSettingDlg::OnQueryDragIcon() { return m_hIcon; }
 
 void CDetailSettingDlg::OnBack() { CDialog::OnCancel(); }
 
+// Ends the wizard. The installation, for the NT family kinds only (IsNtFamily(g_osKind)),
+// runs here before the page closes; as it stands, Finish installs nothing.
 void CDetailSettingDlg::OnFinish() { CDialog::OnOK(); }
+
+void CDetailSettingDlg::OnSelchangeModule() {
+    const LRESULT row = SelectedRow(m_pModule);
+    if (!IsModelRow(row)) return;
+    SetDlgItemText(IDC_PRINTER_NAME, ModelDisplayText(row).c_str());
+}
+
+void CDetailSettingDlg::OnSelchangePort() { EnableSerialLists(IsSerialPortRow(SelectedRow(m_pPort))); }
+
+void CDetailSettingDlg::OnCancel() { CDialog::OnOK(); }

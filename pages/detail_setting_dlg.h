@@ -1,4 +1,7 @@
-// Page 2, "Detail Setting".
+// Page 2, "Detail Setting": the printer model, the port, the serial settings of a COM port
+// and whether the new printer becomes the default one. The page keeps no copy of a choice:
+// whoever needs one reads the control at that moment. Its lists hold the catalogue's rows
+// in order, so a list's selected position is the row of its table.
 #pragma once
 
 #include "framework/dialog.h"
@@ -7,14 +10,38 @@
 class CDetailSettingDlg : public CDialog {
 public:
     enum { IDD = IDD_DETAIL_SETTING };
+    // Loads the icon; touches no window.
     explicit CDetailSettingDlg(CWnd* parent = nullptr);
 
 protected:
     void DoDataExchange(CDataExchange* dx) override;
+    // Fills the model list, shows the initial name text, selects the initial rows and
+    // disables the serial lists; adds the About entry to the system menu.
+    BOOL OnInitDialog() override;
+    // Cancel, Esc and the close box end the wizard: the page ends with IDOK, as only "Back"
+    // returns to page 1.
     void OnCancel() override;
 
+    void OnSysCommand(UINT nID, LPARAM lParam);
+    void OnPaint();
+    HCURSOR OnQueryDragIcon();
     void OnBack();
     void OnFinish();
+    void OnSelchangeModule();
+    void OnSelchangePort();
+
+    // The page's own lists, taken when it opens; they live as long as the page's window.
+    HWND m_pModule = nullptr;
+    HWND m_pPort = nullptr;
+    HWND m_pBaudRate = nullptr;
+    HWND m_pByteSize = nullptr;
+    HWND m_pStopBits = nullptr;
+    HWND m_pParity = nullptr;
+    HWND m_pFlowControl = nullptr;
+    HICON m_hIcon;
 
     DECLARE_MESSAGE_MAP()
+
+    void AddAboutEntry() const;
+    void EnableSerialLists(BOOL enable) const;
 };
