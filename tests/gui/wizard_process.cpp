@@ -106,6 +106,15 @@ bool WizardProcess::WaitForExit(DWORD timeoutMs, DWORD* exitCode) const {
     return true;
 }
 
+bool WaitUntilGone(HWND window, DWORD timeoutMs) {
+    const DWORD start = ::GetTickCount();
+    while (::IsWindow(window) && ::IsWindowVisible(window)) {
+        if (::GetTickCount() - start > timeoutMs) return false;
+        ::Sleep(20);
+    }
+    return true;
+}
+
 void ClickButton(HWND dialog, int id) {
     ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                    reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
@@ -128,4 +137,64 @@ void SetReportedWindowsVersion(const wchar_t* version) {
     else
         ::RegDeleteValueW(key, L"Version");
     ::RegCloseKey(key);
+}
+
+HWND FocusedControl(HWND page) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!::GetGUIThreadInfo(::GetWindowThreadProcessId(page, nullptr), &info)) return nullptr;
+    return info.hwndFocus;
+}
+
+void PressKey(HWND control, UINT virtualKey) {
+    const UINT scanCode = ::MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC);
+    ::PostMessageW(control, WM_KEYDOWN, virtualKey, 1 | (scanCode << 16));
+}
+
+void ChooseListRow(HWND page, int listId, int row) {
+    HWND list = ::GetDlgItem(page, listId);
+    ::SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(row), 0);
+    ::SendMessageW(page, WM_COMMAND, MAKEWPARAM(listId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+}
+
+std::vector<std::wstring> ListItems(HWND list) {
+    std::vector<std::wstring> items;
+    const LRESULT count = ::SendMessageW(list, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        const LRESULT length = ::SendMessageW(list, CB_GETLBTEXTLEN, i, 0);
+        std::wstring text(length > 0 ? static_cast<size_t>(length) + 1 : 1, L'\0');
+        const LRESULT copied = ::SendMessageW(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(&text[0]));
+        text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
+        items.push_back(text);
+    }
+    return items;
+}
+
+int SelectedRow(HWND list) { return static_cast<int>(::SendMessageW(list, CB_GETCURSEL, 0, 0)); }
+
+std::vector<HWND> ChildWindows(HWND dialog) {
+    std::vector<HWND> children;
+    for (HWND child = ::GetWindow(dialog, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+        children.push_back(child);
+    return children;
+}
+
+bool CopySamplePackage(const std::wstring& workDir) {
+    const std::wstring exe = SetupExePath();
+    const std::wstring from = exe.substr(0, exe.find_last_of(L"\\/") + 1) + L"sample\\win2k";
+    const std::wstring to = workDir + L"\\win2k";
+    if (!::CreateDirectoryW(to.c_str(), nullptr)) return false;
+    WIN32_FIND_DATAW found;
+    HANDLE search = ::FindFirstFileW((from + L"\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return false;
+    bool copied = true;
+    int files = 0;
+    do {
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+        const std::wstring name = found.cFileName;
+        copied = ::CopyFileW((from + L"\\" + name).c_str(), (to + L"\\" + name).c_str(), FALSE) && copied;
+        ++files;
+    } while (::FindNextFileW(search, &found));
+    ::FindClose(search);
+    return copied && files > 0;
 }

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 // setup.exe, which the build puts beside the test program.
 std::wstring SetupExePath();
@@ -47,6 +48,9 @@ private:
     PROCESS_INFORMATION m_info{};
 };
 
+// True once the window is hidden or destroyed within the time.
+bool WaitUntilGone(HWND window, DWORD timeoutMs = 15000);
+
 // Presses a push button as the user would, without waiting for its handler.
 void ClickButton(HWND dialog, int id);
 
@@ -54,6 +58,37 @@ void ClickButton(HWND dialog, int id);
 // gives only captions there).
 std::wstring WindowText(HWND window);
 
+// The control that has the keyboard focus in the thread of the page; null if none.
+HWND FocusedControl(HWND page);
+
+// A key pressed on a control, as the keyboard delivers it: posted, so that it passes the
+// page's modal loop and its dialog-message handling.
+void PressKey(HWND control, UINT virtualKey);
+
+// Chooses a row of a drop-down list as the user does: the selection, then the notification
+// to the page. Sent, so the page has handled it on return.
+void ChooseListRow(HWND page, int listId, int row);
+
+// The items of a combo box, in order, and its selected position (-1 for none).
+std::vector<std::wstring> ListItems(HWND list);
+int SelectedRow(HWND list);
+
+// The child windows of a dialog in creation order, which is the template's order.
+std::vector<HWND> ChildWindows(HWND dialog);
+
+// Copies the build's sample driver package (placeholder files) into workDir\win2k, so
+// that an installation started by mistake would find every file it needs.
+bool CopySamplePackage(const std::wstring& workDir);
+
 // The Windows version Wine reports to setup.exe ("winxp", "win7", ...); empty for Wine's
 // default.
 void SetReportedWindowsVersion(const wchar_t* version);
+
+// Sets the reported version for the lifetime of the object and puts Wine's default back.
+class ReportedWindowsVersion {
+public:
+    explicit ReportedWindowsVersion(const wchar_t* version) { SetReportedWindowsVersion(version); }
+    ~ReportedWindowsVersion() { SetReportedWindowsVersion(nullptr); }
+    ReportedWindowsVersion(const ReportedWindowsVersion&) = delete;
+    ReportedWindowsVersion& operator=(const ReportedWindowsVersion&) = delete;
+};

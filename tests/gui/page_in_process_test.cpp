@@ -1,0 +1,162 @@
+// The pages run inside this test program, for what another process cannot see: the system
+// menu and the window icons. Each page runs its modal loop on a thread of its own, as the
+// wizard runs it; the test looks on from the main thread.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+
+#include "../../pages/about_dlg.h"
+#include "../../pages/detail_setting_dlg.h"
+#include "../../pages/resource.h"
+#include "../../pages/select_os_dlg.h"
+
+namespace {
+
+// One page shown modally on its own thread for the lifetime of the object.
+template <class Page>
+class PageOnThread {
+public:
+    PageOnThread() { m_thread = ::CreateThread(nullptr, 0, &Run, this, 0, &m_threadId); }
+    ~PageOnThread() {
+        if (!m_thread) return;
+        if (::WaitForSingleObject(m_thread, 0) == WAIT_TIMEOUT && m_window)
+            ::PostMessageW(m_window, WM_COMMAND, MAKEWPARAM(IDC_CANCEL_BTN, BN_CLICKED), 0);
+        ::WaitForSingleObject(m_thread, 15000);
+        ::CloseHandle(m_thread);
+    }
+    PageOnThread(const PageOnThread&) = delete;
+    PageOnThread& operator=(const PageOnThread&) = delete;
+
+    // The visible window of this thread with the title; null if none appears in time.
+    HWND WaitForWindow(const wchar_t* title) {
+        const DWORD start = ::GetTickCount();
+        for (;;) {
+            Search search{title, nullptr};
+            ::EnumThreadWindows(m_threadId, &Match, reinterpret_cast<LPARAM>(&search));
+            if (search.found) {
+                if (!m_window) m_window = search.found;
+                return search.found;
+            }
+            if (::GetTickCount() - start > 15000) return nullptr;
+            if (::WaitForSingleObject(m_thread, 20) == WAIT_OBJECT_0) return nullptr;
+        }
+    }
+
+    // The page's result once it has ended; -2 if it does not end in time.
+    INT_PTR WaitForResult() {
+        if (::WaitForSingleObject(m_thread, 15000) != WAIT_OBJECT_0) return -2;
+        return m_result;
+    }
+
+private:
+    struct Search {
+        const wchar_t* title;
+        HWND found;
+    };
+    static BOOL CALLBACK Match(HWND window, LPARAM context) {
+        auto* search = reinterpret_cast<Search*>(context);
+        wchar_t title[256] = {};
+        ::GetWindowTextW(window, title, 256);
+        if (!::IsWindowVisible(window) || std::wstring(title) != search->title) return TRUE;
+        search->found = window;
+        return FALSE;
+    }
+    static DWORD WINAPI Run(void* self) {
+        auto* me = static_cast<PageOnThread*>(self);
+        Page page;
+        me->m_result = page.DoModal();
+        return 0;
+    }
+
+    HANDLE m_thread = nullptr;
+    DWORD m_threadId = 0;
+    HWND m_window = nullptr;
+    INT_PTR m_result = -3;
+};
+
+std::wstring MenuText(HMENU menu, int position) {
+    wchar_t text[128] = {};
+    ::GetMenuStringW(menu, position, text, 128, MF_BYPOSITION);
+    return text;
+}
+
+class InProcessPageTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        // As the program does at start-up: page 1 holds a trackbar.
+        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+        ::InitCommonControlsEx(&controls);
+    }
+    static HICON MainFrameIcon() {
+        return ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME));
+    }
+};
+
+TEST_F(InProcessPageTest, DetailPageSystemMenuEndsWithTheAboutEntry) {
+    PageOnThread<CDetailSettingDlg> page;
+    HWND window = page.WaitForWindow(L"Detail Setting");
+    ASSERT_NE(window, nullptr);
+
+    HMENU menu = ::GetSystemMenu(window, FALSE);
+    ASSERT_NE(menu, nullptr);
+    const int count = ::GetMenuItemCount(menu);
+    ASSERT_GE(count, 2);
+    EXPECT_TRUE(::GetMenuState(menu, count - 2, MF_BYPOSITION) & MF_SEPARATOR);
+    EXPECT_EQ(::GetMenuItemID(menu, count - 1), static_cast<UINT>(IDM_ABOUTBOX));
+    EXPECT_EQ(MenuText(menu, count - 1), L"关于 ZILT(&A)...");
+    int entries = 0;
+    for (int i = 0; i < count; ++i) entries += ::GetMenuItemID(menu, i) == IDM_ABOUTBOX;
+    EXPECT_EQ(entries, 1);
+
+    ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_CANCEL_BTN, BN_CLICKED), 0);
+    EXPECT_EQ(page.WaitForResult(), IDOK);
+}
+
+TEST_F(InProcessPageTest, SelectOsPageSystemMenuHasNoAboutEntry) {
+    PageOnThread<CSelectOsDlg> page;
+    HWND window = page.WaitForWindow(L"Select OS");
+    ASSERT_NE(window, nullptr);
+
+    HMENU menu = ::GetSystemMenu(window, FALSE);
+    ASSERT_NE(menu, nullptr);
+    const int count = ::GetMenuItemCount(menu);
+    ASSERT_GT(count, 0) << "no system menu to look at";
+    for (int i = 0; i < count; ++i) {
+        EXPECT_NE(::GetMenuItemID(menu, i), static_cast<UINT>(IDM_ABOUTBOX)) << i;
+        EXPECT_NE(MenuText(menu, i), L"关于 ZILT(&A)...") << i;
+    }
+    // Nor does it answer the About command.
+    ::SendMessageW(window, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+    EXPECT_TRUE(::IsWindowEnabled(window));
+
+    ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_CANCEL_BTN, BN_CLICKED), 0);
+    EXPECT_EQ(page.WaitForResult(), IDCANCEL);
+}
+
+TEST_F(InProcessPageTest, DetailPageIconsAreTheMainFrameIcon) {
+    PageOnThread<CDetailSettingDlg> page;
+    HWND window = page.WaitForWindow(L"Detail Setting");
+    ASSERT_NE(window, nullptr);
+    const HICON icon = MainFrameIcon();
+    ASSERT_NE(icon, nullptr);
+    EXPECT_EQ(reinterpret_cast<HICON>(::SendMessageW(window, WM_GETICON, ICON_BIG, 0)), icon);
+    EXPECT_EQ(reinterpret_cast<HICON>(::SendMessageW(window, WM_GETICON, ICON_SMALL, 0)), icon);
+    EXPECT_EQ(reinterpret_cast<HICON>(::SendMessageW(window, WM_QUERYDRAGICON, 0, 0)), icon);
+
+    // The About box shows the same icon group, owned by the page.
+    ::PostMessageW(window, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+    HWND about = page.WaitForWindow(L"关于 ZILT");
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(::GetWindow(about, GW_OWNER), window);
+    HWND picture = ::GetWindow(about, GW_CHILD);
+    EXPECT_NE(::SendMessageW(picture, STM_GETICON, 0, 0), 0);
+    ::PostMessageW(about, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+
+    ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_CANCEL_BTN, BN_CLICKED), 0);
+    EXPECT_EQ(page.WaitForResult(), IDOK);
+}
+
+}  // namespace
