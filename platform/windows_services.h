@@ -1,5 +1,5 @@
 // The Windows services the wizard calls: the version query, the print spooler, the registry,
-// file copy and the message box. Records and results are those of Windows, in plain types,
+// file copy, the setting-change broadcast and the message box. Records and results are those of Windows, in plain types,
 // so that the code that uses them builds and is tested on any host.
 #pragma once
 
@@ -72,6 +72,7 @@ enum class RegHive { CurrentUser, LocalMachine };
 constexpr uint32_t kKeySetValue = 0x0002;  // KEY_SET_VALUE
 constexpr uint32_t kRegSz = 1;             // REG_SZ
 constexpr long kErrorSuccess = 0;          // ERROR_SUCCESS
+constexpr uint32_t kErrorPrinterAlreadyExists = 1802;  // ERROR_PRINTER_ALREADY_EXISTS
 
 // Each operation carries the name of the Windows function it stands for (the ANSI form).
 class WindowsServices {
@@ -89,7 +90,11 @@ public:
     virtual bool AddPrinterDriverA(uint32_t level, DriverInfo3* info) = 0;
     // AddPrinterA with a null server; a null handle when the printer was not added.
     virtual PrinterHandle AddPrinterA(uint32_t level, PrinterInfo2* info) = 0;
+    // OpenPrinterA with no defaults: an existing printer by name.
+    virtual bool OpenPrinterA(const char* printerName, PrinterHandle* printer) = 0;
     virtual bool ClosePrinter(PrinterHandle printer) = 0;
+    // GetLastError: why the last call that failed did so.
+    virtual uint32_t GetLastError() = 0;
 
     // CopyFileA.
     virtual bool CopyFileA(const char* existingName, const char* newName, bool failIfExists) = 0;
@@ -100,6 +105,11 @@ public:
     virtual long RegSetValueExA(RegKey key, const char* valueName, uint32_t reserved, uint32_t type,
                                 const unsigned char* data, uint32_t dataSize) = 0;
     virtual long RegCloseKey(RegKey key) = 0;
+
+    // SendMessageTimeoutA to HWND_BROADCAST with WM_SETTINGCHANGE, wParam 0 and the section
+    // name as lParam, SMTO_ABORTIFHUNG: tells running programs that a setting of that
+    // section changed. A program that does not answer within the time is passed over.
+    virtual void BroadcastSettingChange(const char* section, uint32_t timeoutMs) = 0;
 
     // AfxMessageBox with a text from the program's string table: modal, returns when
     // the user has dismissed it.

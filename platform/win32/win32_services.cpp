@@ -21,6 +21,8 @@ static_assert(sizeof(PrinterInfo2) == sizeof(PRINTER_INFO_2A), "PRINTER_INFO_2A"
 static_assert(offsetof(PrinterInfo2, pSecurityDescriptor) ==
                   offsetof(PRINTER_INFO_2A, pSecurityDescriptor),
               "PRINTER_INFO_2A");
+static_assert(kErrorPrinterAlreadyExists == ERROR_PRINTER_ALREADY_EXISTS,
+              "ERROR_PRINTER_ALREADY_EXISTS");
 static_assert(offsetof(PrinterInfo2, AveragePPM) == offsetof(PRINTER_INFO_2A, AveragePPM),
               "PRINTER_INFO_2A");
 
@@ -46,9 +48,18 @@ PrinterHandle Win32Services::AddPrinterA(uint32_t level, PrinterInfo2* info) {
     return ::AddPrinterA(nullptr, level, reinterpret_cast<BYTE*>(info));
 }
 
+bool Win32Services::OpenPrinterA(const char* printerName, PrinterHandle* printer) {
+    HANDLE opened = nullptr;
+    BOOL ok = ::OpenPrinterA(const_cast<char*>(printerName), &opened, nullptr);
+    *printer = ok ? opened : nullptr;
+    return ok != FALSE;
+}
+
 bool Win32Services::ClosePrinter(PrinterHandle printer) {
     return ::ClosePrinter(printer) != FALSE;
 }
+
+uint32_t Win32Services::GetLastError() { return ::GetLastError(); }
 
 bool Win32Services::CopyFileA(const char* existingName, const char* newName, bool failIfExists) {
     return ::CopyFileA(existingName, newName, failIfExists ? TRUE : FALSE) != FALSE;
@@ -70,6 +81,12 @@ long Win32Services::RegSetValueExA(RegKey key, const char* valueName, uint32_t r
 
 long Win32Services::RegCloseKey(RegKey key) {
     return ::RegCloseKey(static_cast<HKEY>(key));
+}
+
+void Win32Services::BroadcastSettingChange(const char* section, uint32_t timeoutMs) {
+    DWORD_PTR answer = 0;
+    ::SendMessageTimeoutA(HWND_BROADCAST, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(section),
+                          SMTO_ABORTIFHUNG, timeoutMs, &answer);
 }
 
 int Win32Services::AfxMessageBox(uint32_t textId, uint32_t style, uint32_t helpContext) {

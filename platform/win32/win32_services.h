@@ -11,12 +11,15 @@ public:
                                     uint32_t bufferSize, uint32_t* needed) override;
     bool AddPrinterDriverA(uint32_t level, DriverInfo3* info) override;
     PrinterHandle AddPrinterA(uint32_t level, PrinterInfo2* info) override;
+    bool OpenPrinterA(const char* printerName, PrinterHandle* printer) override;
     bool ClosePrinter(PrinterHandle printer) override;
+    uint32_t GetLastError() override;
     bool CopyFileA(const char* existingName, const char* newName, bool failIfExists) override;
     long RegOpenKeyExA(RegHive hive, const char* subKey, uint32_t options, uint32_t access,
                        RegKey* key) override;
     long RegSetValueExA(RegKey key, const char* valueName, uint32_t reserved, uint32_t type,
                         const unsigned char* data, uint32_t dataSize) override;
     long RegCloseKey(RegKey key) override;
+    void BroadcastSettingChange(const char* section, uint32_t timeoutMs) override;
     int AfxMessageBox(uint32_t textId, uint32_t style, uint32_t helpContext) override;
 };

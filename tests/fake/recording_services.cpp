@@ -29,10 +29,13 @@ bool RecordingServices::GetVersionExA(OsVersionRecord& record) {
 bool RecordingServices::GetPrinterDriverDirectoryA(const char* environment, uint32_t level,
                                                    unsigned char* buffer, uint32_t bufferSize,
                                                    uint32_t* needed) {
+    bool zeroFilled = true;
+    for (uint32_t i = 0; i < bufferSize; ++i) zeroFilled = zeroFilled && buffer[i] == 0;
     calls.push_back("GetPrinterDriverDirectoryA(" + Text(environment) + ", " +
-                    std::to_string(level) + ", " + std::to_string(bufferSize) + ")");
+                    std::to_string(level) + ", " + std::to_string(bufferSize) + ", " +
+                    (zeroFilled ? "zero-filled" : "not zero-filled") + ")");
     const uint32_t size = static_cast<uint32_t>(driverDirectory.size() + 1);
-    if (needed) *needed = size;
+    if (needed) *needed = reportedNeeded ? *reportedNeeded : size;
     if (driverDirectoryFails || size > bufferSize) return false;
     std::memcpy(buffer, driverDirectory.c_str(), size);
     return true;
@@ -72,12 +75,24 @@ PrinterHandle RecordingServices::AddPrinterA(uint32_t level, PrinterInfo2* info)
         info->Attributes == 0 && info->Priority == 0 && info->DefaultPriority == 0 &&
         info->StartTime == 0 && info->UntilTime == 0 && info->Status == 0 && info->cJobs == 0 &&
         info->AveragePPM == 0;
+    if (!printerHandle) m_lastError = addPrinterError;
     return printerHandle;
+}
+
+bool RecordingServices::OpenPrinterA(const char* printerName, PrinterHandle* printer) {
+    calls.push_back("OpenPrinterA(" + Text(printerName) + ")");
+    *printer = existingPrinter;
+    return existingPrinter != nullptr;
 }
 
 bool RecordingServices::ClosePrinter(PrinterHandle handle) {
     calls.push_back("ClosePrinter(" + Handle(handle) + ")");
     return true;
+}
+
+uint32_t RecordingServices::GetLastError() {
+    calls.push_back("GetLastError()");
+    return m_lastError;
 }
 
 bool RecordingServices::CopyFileA(const char* existingName, const char* newName, bool failIfExists) {
@@ -116,6 +131,11 @@ long RecordingServices::RegSetValueExA(RegKey key, const char* valueName, uint32
 long RecordingServices::RegCloseKey(RegKey key) {
     calls.push_back("RegCloseKey(" + Handle(key) + ")");
     return kErrorSuccess;
+}
+
+void RecordingServices::BroadcastSettingChange(const char* section, uint32_t timeoutMs) {
+    calls.push_back("BroadcastSettingChange(" + Text(section) + ", " + std::to_string(timeoutMs) +
+                    ")");
 }
 
 int RecordingServices::AfxMessageBox(uint32_t textId, uint32_t style, uint32_t helpContext) {

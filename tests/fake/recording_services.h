@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -22,13 +23,18 @@ public:
     };
     std::vector<VersionReply> versionReplies;
 
-    // The spooler's driver directory; the query fails when it does not fit the buffer.
+    // The spooler's driver directory; the query fails when it does not fit the buffer, and
+    // always when driverDirectoryFails. It reports the directory's size with its zero as
+    // needed, or reportedNeeded when that is set.
     std::string driverDirectory = "C:\\WINDOWS\\System32\\spool\\drivers\\w32x86";
     bool driverDirectoryFails = false;
+    std::optional<uint32_t> reportedNeeded;
 
     std::set<std::string> failingCopySources;  // CopyFileA fails for these existing names
     bool addPrinterDriverFails = false;
     PrinterHandle printerHandle = reinterpret_cast<PrinterHandle>(0x5150);  // null: refused
+    uint32_t addPrinterError = 0;  // GetLastError after a refused AddPrinterA
+    PrinterHandle existingPrinter = nullptr;  // what OpenPrinterA opens; null: no such printer
     std::map<std::string, long> openResults;  // RegOpenKeyExA result by sub-key; default 0
     std::map<std::string, long> setResults;   // RegSetValueExA result by value name; default 0
 
@@ -54,16 +60,20 @@ public:
                                     uint32_t bufferSize, uint32_t* needed) override;
     bool AddPrinterDriverA(uint32_t level, DriverInfo3* info) override;
     PrinterHandle AddPrinterA(uint32_t level, PrinterInfo2* info) override;
+    bool OpenPrinterA(const char* printerName, PrinterHandle* printer) override;
     bool ClosePrinter(PrinterHandle printer) override;
+    uint32_t GetLastError() override;
     bool CopyFileA(const char* existingName, const char* newName, bool failIfExists) override;
     long RegOpenKeyExA(RegHive hive, const char* subKey, uint32_t options, uint32_t access,
                        RegKey* key) override;
     long RegSetValueExA(RegKey key, const char* valueName, uint32_t reserved, uint32_t type,
                         const unsigned char* data, uint32_t dataSize) override;
     long RegCloseKey(RegKey key) override;
+    void BroadcastSettingChange(const char* section, uint32_t timeoutMs) override;
     int AfxMessageBox(uint32_t textId, uint32_t style, uint32_t helpContext) override;
 
 private:
     size_t m_versionCalls = 0;
+    uint32_t m_lastError = 0;
     std::vector<std::string> m_openKeys;  // sub-key of each handle handed out, by handle - 1
 };
