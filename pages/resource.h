@@ -40,6 +40,10 @@
 #define IDS_ABOUTBOX        101
 #define IDM_ABOUTBOX        0x0010
 
+// Messages of "Finish"
+#define IDS_REGISTRY_WRITE_FAILED 130
+#define IDS_INSTALL_FAILED  131
+
 #ifndef IDC_STATIC
 #define IDC_STATIC          (-1)
 #endif
