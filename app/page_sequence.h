@@ -3,20 +3,27 @@
 // a page that failed to show included, ends the wizard.
 #pragma once
 
+#include "app/exit_code.h"
 #include "app/page_result.h"
 
 // SelectOsPage and DetailSettingPage are constructed with no arguments and shown with
 // DoModal(). One page-1 object serves every showing of page 1; page 2 gets a new object
-// for each showing, so it always opens in its initial state.
+// for each showing, so it always opens in its initial state. Page 2's ExitCode() says what
+// its showing did (kExitNothingInstalled unless it ran "Finish").
+//
+// Returns the exit status of the wizard: that of the page 2 which ended it, or
+// kExitNothingInstalled when page 1 did.
 template <class SelectOsPage, class DetailSettingPage>
-void RunPageSequence() {
+int RunPageSequence() {
     SelectOsPage selectOs;
     while (selectOs.DoModal() == kPageOk) {
-        int detailResult;
+        int detailResult, exitCode;
         {
             DetailSettingPage detail;
             detailResult = detail.DoModal();
+            exitCode = detail.ExitCode();
         }
-        if (detailResult != kPageCancel) break;
+        if (detailResult != kPageCancel) return exitCode;
     }
+    return kExitNothingInstalled;
 }

@@ -18,6 +18,7 @@ CSetupApp::~CSetupApp() = default;
 BOOL CSetupApp::InitInstance() {
     AfxEnableControlContainer();
     Enable3dControlsStatic();
-    RunPageSequence<CSelectOsDlg, CDetailSettingDlg>();
+    // The framework's ExitInstance hands this on as the process's exit status.
+    m_nExitCode = RunPageSequence<CSelectOsDlg, CDetailSettingDlg>();
     return FALSE;
 }

@@ -8,8 +8,8 @@ public:
     CSetupApp();
     ~CSetupApp() override;
 
-    // Runs page 1 and page 2 in turn until the wizard ends; always FALSE, so the program
-    // ends when the pages do.
+    // Runs page 1 and page 2 in turn until the wizard ends and keeps what they did as the
+    // exit status; always FALSE, so the program ends when the pages do.
     BOOL InitInstance() override;
 
     DECLARE_MESSAGE_MAP()

@@ -17,7 +17,7 @@ CWinApp::~CWinApp() {
 
 BOOL CWinApp::InitInstance() { return TRUE; }
 
-int CWinApp::ExitInstance() { return 0; }
+int CWinApp::ExitInstance() { return m_nExitCode; }
 
 void CWinApp::OnHelp() {}
 

@@ -12,7 +12,7 @@ public:
     ~CWinApp() override;
 
     virtual BOOL InitInstance();
-    // Its result is the process's exit status.
+    // Its result is the process's exit status: m_nExitCode, unless a derived class decides.
     virtual int ExitInstance();
 
     // The standard Help command. The wizard has no help file of its own, so nothing opens.
@@ -22,6 +22,9 @@ public:
     const wchar_t* m_pszAppName = nullptr;
 
 protected:
+    // What ExitInstance returns; the application sets it before InitInstance returns.
+    int m_nExitCode = 0;
+
     // Kept for the shape of the start-up; controls look three-dimensional on every Windows
     // this program runs on.
     BOOL Enable3dControlsStatic();

@@ -4,6 +4,7 @@
 // in order, so a list's selected position is the row of its table.
 #pragma once
 
+#include "app/exit_code.h"
 #include "framework/dialog.h"
 #include "pages/resource.h"
 
@@ -12,6 +13,9 @@ public:
     enum { IDD = IDD_DETAIL_SETTING };
     // Loads the icon; touches no window.
     explicit CDetailSettingDlg(CWnd* parent = nullptr);
+
+    // What this showing of the page did, as the wizard's exit status.
+    int ExitCode() const { return m_exitCode; }
 
 protected:
     void DoDataExchange(CDataExchange* dx) override;
@@ -44,4 +48,7 @@ protected:
 
     void AddAboutEntry() const;
     void EnableSerialLists(BOOL enable) const;
+
+    // What this showing of the page did; set by "Finish".
+    int m_exitCode = kExitNothingInstalled;
 };

@@ -45,13 +45,16 @@ struct FakeDetailSetting {
         g_script->log.push_back("show 2#" + std::to_string(id));
         return NextResult("page 2");
     }
+    // Tells the showings apart: 1001 for the first page 2, 1002 for the second...
+    int ExitCode() const { return 1000 + id; }
 };
 
-std::vector<std::string> RunScript(std::vector<int> results) {
+std::vector<std::string> RunScript(std::vector<int> results, int* exitCode = nullptr) {
     Script script;
     script.results = std::move(results);
     g_script = &script;
-    RunPageSequence<FakeSelectOs, FakeDetailSetting>();
+    const int code = RunPageSequence<FakeSelectOs, FakeDetailSetting>();
+    if (exitCode) *exitCode = code;
     g_script = nullptr;
     EXPECT_EQ(script.next, script.results.size()) << "the sequence ended before the script did";
     return script.log;
@@ -60,38 +63,45 @@ std::vector<std::string> RunScript(std::vector<int> results) {
 using Log = std::vector<std::string>;
 constexpr int kFailed = -1;
 
+constexpr int kNothingInstalled = 1602;
+
 struct TransitionCase {
     const char* name;
     std::vector<int> results;
     Log expected;
+    int exitCode;  // the page 2 that ended the wizard, or nothing installed
 };
 
 const TransitionCase kTransitions[] = {
     {"page 1 OK leads to page 2; page 2 OK ends",
      {kPageOk, kPageOk},
-     {"new 1", "show 1", "new 2#1", "show 2#1", "delete 2#1", "delete 1"}},
-    {"page 1 Cancel ends", {kPageCancel}, {"new 1", "show 1", "delete 1"}},
-    {"page 1 failing to show ends", {kFailed}, {"new 1", "show 1", "delete 1"}},
-    {"page 1 with another result ends", {0}, {"new 1", "show 1", "delete 1"}},
+     {"new 1", "show 1", "new 2#1", "show 2#1", "delete 2#1", "delete 1"}, 1001},
+    {"page 1 Cancel ends", {kPageCancel}, {"new 1", "show 1", "delete 1"}, kNothingInstalled},
+    {"page 1 failing to show ends", {kFailed}, {"new 1", "show 1", "delete 1"}, kNothingInstalled},
+    {"page 1 with another result ends", {0}, {"new 1", "show 1", "delete 1"}, kNothingInstalled},
     {"page 2 Cancel goes back to the same page 1",
      {kPageOk, kPageCancel, kPageCancel},
-     {"new 1", "show 1", "new 2#1", "show 2#1", "delete 2#1", "show 1", "delete 1"}},
+     {"new 1", "show 1", "new 2#1", "show 2#1", "delete 2#1", "show 1", "delete 1"},
+     kNothingInstalled},
     {"page 2 failing to show ends",
      {kPageOk, kFailed},
-     {"new 1", "show 1", "new 2#1", "show 2#1", "delete 2#1", "delete 1"}},
+     {"new 1", "show 1", "new 2#1", "show 2#1", "delete 2#1", "delete 1"}, 1001},
     {"page 2 with another result ends",
      {kPageOk, 7},
-     {"new 1", "show 1", "new 2#1", "show 2#1", "delete 2#1", "delete 1"}},
+     {"new 1", "show 1", "new 2#1", "show 2#1", "delete 2#1", "delete 1"}, 1001},
     {"Next, Back, Next shows a new page 2 each time",
      {kPageOk, kPageCancel, kPageOk, kPageOk},
      {"new 1", "show 1", "new 2#1", "show 2#1", "delete 2#1", "show 1", "new 2#2", "show 2#2",
-      "delete 2#2", "delete 1"}},
+      "delete 2#2", "delete 1"},
+     1002},
 };
 
 TEST(PageSequenceTest, FollowsEveryTransition) {
     for (const TransitionCase& c : kTransitions) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(RunScript(c.results), c.expected);
+        int exitCode = -1;
+        EXPECT_EQ(RunScript(c.results, &exitCode), c.expected);
+        EXPECT_EQ(exitCode, c.exitCode);
     }
 }
 
