@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/os_kind.h"
 #include "engine/catalogue.h"
 #include "engine/display_text.h"
 #include "framework/load_string.h"
@@ -132,9 +133,10 @@ HCURSOR CDetailSettingDlg::OnQueryDragIcon() { return m_hIcon; }
 
 void CDetailSettingDlg::OnBack() { CDialog::OnCancel(); }
 
-// Ends the wizard. The installation, for the NT family kinds only (IsNtFamily(g_osKind)),
-// runs here before the page closes; as it stands, Finish installs nothing.
-void CDetailSettingDlg::OnFinish() { CDialog::OnOK(); }
+void CDetailSettingDlg::OnFinish() {
+    m_exitCode = RunFinish(g_osKind, [this] { return InstallPrinter(); });
+    CDialog::OnOK();
+}
 
 void CDetailSettingDlg::OnSelchangeModule() {
     const LRESULT row = SelectedRow(m_pModule);

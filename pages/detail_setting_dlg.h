@@ -30,6 +30,7 @@ protected:
     void OnPaint();
     HCURSOR OnQueryDragIcon();
     void OnBack();
+    // Installs on the NT family only, then ends the wizard.
     void OnFinish();
     void OnSelchangeModule();
     void OnSelchangePort();
@@ -48,6 +49,9 @@ protected:
 
     void AddAboutEntry() const;
     void EnableSerialLists(BOOL enable) const;
+    // The Finish work on this page's selections: files, driver, printer and settings. The
+    // page stays up, without progress, until it returns.
+    InstallResult InstallPrinter();
 
     // What this showing of the page did; set by "Finish".
     int m_exitCode = kExitNothingInstalled;
