@@ -176,21 +176,22 @@ struct WayOut {
     const wchar_t* version;
     int focusId;  // the control that has the focus when the user acts
     void (*act)(HWND page);
+    DWORD exitCode;  // 1602: ended without Finish; 1633: Finish off the NT family
 };
 
 void PressEnter(HWND page) { PressKey(FocusedControl(page), VK_RETURN); }
 
 const WayOut kWaysOut[] = {
-    {"Cancel", L"winxp", IDC_MODULE, [](HWND page) { ClickButton(page, IDC_CANCEL_BTN); }},
-    {"Esc", L"winxp", IDC_MODULE, [](HWND page) { PressKey(FocusedControl(page), VK_ESCAPE); }},
-    {"close box", L"winxp", IDC_MODULE, [](HWND page) { ::PostMessageW(page, WM_SYSCOMMAND, SC_CLOSE, 0); }},
-    {"Enter on the model list", L"winxp", IDC_MODULE, PressEnter},
-    {"Enter on the check box", L"win7", IDC_SET_DEFAULT, PressEnter},
-    {"Enter on the name field", L"winxp", IDC_PRINTER_NAME, PressEnter},
-    {"Enter on the port list", L"nt40", IDC_PORT, PressEnter},
+    {"Cancel", L"winxp", IDC_MODULE, [](HWND page) { ClickButton(page, IDC_CANCEL_BTN); }, 1602},
+    {"Esc", L"winxp", IDC_MODULE, [](HWND page) { PressKey(FocusedControl(page), VK_ESCAPE); }, 1602},
+    {"close box", L"winxp", IDC_MODULE, [](HWND page) { ::PostMessageW(page, WM_SYSCOMMAND, SC_CLOSE, 0); }, 1602},
+    {"Enter on the model list", L"winxp", IDC_MODULE, PressEnter, 1602},
+    {"Enter on the check box", L"win7", IDC_SET_DEFAULT, PressEnter, 1602},
+    {"Enter on the name field", L"winxp", IDC_PRINTER_NAME, PressEnter, 1602},
+    {"Enter on the port list", L"nt40", IDC_PORT, PressEnter, 1602},
     // Off the NT family even Finish installs nothing.
-    {"Finish on Windows 98", L"win98", IDC_MODULE, [](HWND page) { ClickButton(page, IDC_FINISH); }},
-    {"Finish on Windows 10", L"win10", IDC_MODULE, [](HWND page) { ClickButton(page, IDC_FINISH); }},
+    {"Finish on Windows 98", L"win98", IDC_MODULE, [](HWND page) { ClickButton(page, IDC_FINISH); }, 1633},
+    {"Finish on Windows 10", L"win10", IDC_MODULE, [](HWND page) { ClickButton(page, IDC_FINISH); }, 1633},
 };
 
 TEST(DetailPageWaysOutGuiTest, EndTheWizardWithoutInstalling) {
@@ -214,7 +215,9 @@ TEST(DetailPageWaysOutGuiTest, EndTheWizardWithoutInstalling) {
         ASSERT_EQ(FocusedControl(page), ::GetDlgItem(page, way.focusId));
         way.act(page);
 
-        EXPECT_TRUE(wizard.WaitForExit()) << "the wizard did not end";
+        DWORD exitCode = 0;
+        EXPECT_TRUE(wizard.WaitForExit(15000, &exitCode)) << "the wizard did not end";
+        EXPECT_EQ(exitCode, way.exitCode);
         EXPECT_TRUE(TakeInstallTrace() == before) << "something was installed";
     }
 }

@@ -54,5 +54,8 @@ InstallTrace TakeInstallTrace() {
     if (::GetPrinterDriverDirectoryW(nullptr, environment, 1, reinterpret_cast<BYTE*>(directory),
                                      sizeof directory, &needed))
         AddFiles(directory, L"", trace.driverFiles);
+
+    trace.userWindows = ReadKey(HKEY_CURRENT_USER, kUserWindowsKey);
+    trace.ports = ReadKey(HKEY_LOCAL_MACHINE, kPortsKey);
     return trace;
 }

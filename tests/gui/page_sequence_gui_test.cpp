@@ -26,7 +26,9 @@ TEST(PageSequenceGuiTest, NextBackAndCancel) {
     EXPECT_FALSE(::IsWindow(detail));
     ClickButton(selectOsAgain, IDC_CANCEL_BTN);
 
-    EXPECT_TRUE(wizard.WaitForExit()) << "Cancel on page 1 did not end the program";
+    DWORD exitCode = 0;
+    EXPECT_TRUE(wizard.WaitForExit(15000, &exitCode)) << "Cancel on page 1 did not end the program";
+    EXPECT_EQ(exitCode, 1602u) << "nothing was installed";
 }
 
 TEST(PageSequenceGuiTest, CancelOnPageTwoEndsTheProgram) {
@@ -38,7 +40,9 @@ TEST(PageSequenceGuiTest, CancelOnPageTwoEndsTheProgram) {
     HWND detail = wizard.WaitForPage(L"Detail Setting");
     ASSERT_NE(detail, nullptr);
     ClickButton(detail, IDC_CANCEL_BTN);
-    EXPECT_TRUE(wizard.WaitForExit()) << "Cancel on page 2 did not end the program";
+    DWORD exitCode = 0;
+    EXPECT_TRUE(wizard.WaitForExit(15000, &exitCode)) << "Cancel on page 2 did not end the program";
+    EXPECT_EQ(exitCode, 1602u) << "nothing was installed";
     EXPECT_EQ(wizard.WaitForPage(L"Select OS", nullptr, 0), nullptr);
 }
 

@@ -64,8 +64,7 @@ BOOL CALLBACK MatchPage(HWND window, LPARAM context) {
 
 TempDir::~TempDir() { RemoveTree(m_path); }
 
-WizardProcess::WizardProcess(const std::wstring& workDir) {
-    std::wstring exe = SetupExePath();
+WizardProcess::WizardProcess(const std::wstring& workDir, const std::wstring& exe) {
     std::vector<wchar_t> commandLine(exe.begin(), exe.end());
     commandLine.insert(commandLine.begin(), L'"');
     commandLine.push_back(L'"');

@@ -26,8 +26,8 @@ private:
 
 class WizardProcess {
 public:
-    // Starts setup.exe with workDir as its current directory.
-    explicit WizardProcess(const std::wstring& workDir);
+    // Starts setup.exe (or a copy of it elsewhere) with workDir as its current directory.
+    explicit WizardProcess(const std::wstring& workDir, const std::wstring& exe = SetupExePath());
     // Ends the process if it is still running.
     ~WizardProcess();
     WizardProcess(const WizardProcess&) = delete;

@@ -1,0 +1,24 @@
+// The "win2k" folder a test starts the wizard beside: a placeholder for each driver file,
+// each with contents of its own, so that a copy can be told from any other file.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// The eight files Finish copies for model row 3, "ZRT-340".
+extern const std::vector<std::string> kZrt340Files;
+
+// What the placeholder `name` holds in a package written with `marker`.
+std::string PlaceholderContents(const std::string& name, const std::string& marker);
+
+// Writes folder\win2k with a placeholder for each name; false if any could not be written.
+bool WriteDriverPackage(const std::wstring& folder, const std::string& marker,
+                        const std::vector<std::string>& names);
+
+// The whole contents of the file, or nothing when it cannot be read.
+std::optional<std::string> ReadWholeFile(const std::wstring& path);
+
+std::wstring Widen(const std::string& text);
