@@ -28,10 +28,7 @@ TEST(AboutBoxGuiTest, OpensFromTheSystemCommandsAndLeavesThePageAsItWas) {
                                         << c.closedBy);
         TempDir work;
         WizardProcess wizard(work.path());
-        HWND selectOs = wizard.WaitForPage(L"Select OS");
-        ASSERT_NE(selectOs, nullptr);
-        ClickButton(selectOs, IDC_NEXT);
-        HWND page = wizard.WaitForPage(L"Detail Setting");
+        HWND page = wizard.OpenDetailSetting();
         ASSERT_NE(page, nullptr);
 
         ChooseListRow(page, IDC_MODULE, 2);

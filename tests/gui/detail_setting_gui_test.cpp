@@ -38,12 +38,6 @@ class DetailPageGuiTest : public ::testing::Test {
 protected:
     DetailPageGuiTest() : m_version(L"winxp"), m_wizard(m_work.path()) {}
 
-    HWND OpenDetailPage() {
-        HWND selectOs = m_wizard.WaitForPage(L"Select OS");
-        if (!selectOs) return nullptr;
-        ClickButton(selectOs, IDC_NEXT);
-        return m_wizard.WaitForPage(L"Detail Setting");
-    }
     void CancelWizard(HWND page) {
         ClickButton(page, IDC_CANCEL_BTN);
         EXPECT_TRUE(m_wizard.WaitForExit());
@@ -55,7 +49,7 @@ protected:
 };
 
 TEST_F(DetailPageGuiTest, OpensWithItsInitialState) {
-    HWND page = OpenDetailPage();
+    HWND page = m_wizard.OpenDetailSetting();
     ASSERT_NE(page, nullptr);
 
     const std::vector<std::wstring> models = ListItems(::GetDlgItem(page, IDC_MODULE));
@@ -100,7 +94,7 @@ TEST_F(DetailPageGuiTest, OpensWithItsInitialState) {
 }
 
 TEST_F(DetailPageGuiTest, ChoosingAModelShowsItsText) {
-    HWND page = OpenDetailPage();
+    HWND page = m_wizard.OpenDetailSetting();
     ASSERT_NE(page, nullptr);
     HWND nameField = ::GetDlgItem(page, IDC_PRINTER_NAME);
     for (size_t row : {3u, 1u, 7u, 0u, 6u, 2u, 5u, 4u}) {
@@ -114,7 +108,7 @@ TEST_F(DetailPageGuiTest, ChoosingAModelShowsItsText) {
 }
 
 TEST_F(DetailPageGuiTest, ComPortsEnableTheSerialListsAndKeepTheirSelections) {
-    HWND page = OpenDetailPage();
+    HWND page = m_wizard.OpenDetailSetting();
     ASSERT_NE(page, nullptr);
     struct Step {
         int portRow;  // -1: no selection
@@ -203,10 +197,7 @@ TEST(DetailPageWaysOutGuiTest, EndTheWizardWithoutInstalling) {
         const InstallTrace before = TakeInstallTrace();
 
         WizardProcess wizard(work.path());
-        HWND selectOs = wizard.WaitForPage(L"Select OS");
-        ASSERT_NE(selectOs, nullptr);
-        ClickButton(selectOs, IDC_NEXT);
-        HWND page = wizard.WaitForPage(L"Detail Setting");
+        HWND page = wizard.OpenDetailSetting();
         ASSERT_NE(page, nullptr);
         // A COM port and a ticked box, so that an installation would leave every trace.
         ChooseListRow(page, IDC_PORT, 3);

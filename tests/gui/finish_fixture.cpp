@@ -1,10 +1,7 @@
 #include "finish_fixture.h"
 
 HWND FinishWith(const WizardProcess& wizard, const Choices& choices) {
-    HWND selectOs = wizard.WaitForPage(L"Select OS");
-    if (!selectOs) return nullptr;
-    ClickButton(selectOs, IDC_NEXT);
-    HWND detail = wizard.WaitForPage(L"Detail Setting");
+    HWND detail = wizard.OpenDetailSetting();
     if (!detail) return nullptr;
     ChooseListRow(detail, IDC_MODULE, choices.modelRow);
     ChooseListRow(detail, IDC_PORT, choices.portRow);

@@ -34,10 +34,7 @@ TEST(PageSequenceGuiTest, NextBackAndCancel) {
 TEST(PageSequenceGuiTest, CancelOnPageTwoEndsTheProgram) {
     TempDir work;
     WizardProcess wizard(work.path());
-    HWND selectOs = wizard.WaitForPage(L"Select OS");
-    ASSERT_NE(selectOs, nullptr);
-    ClickButton(selectOs, IDC_NEXT);
-    HWND detail = wizard.WaitForPage(L"Detail Setting");
+    HWND detail = wizard.OpenDetailSetting();
     ASSERT_NE(detail, nullptr);
     ClickButton(detail, IDC_CANCEL_BTN);
     DWORD exitCode = 0;

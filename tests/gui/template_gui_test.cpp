@@ -225,10 +225,7 @@ TEST_F(ShownPagesGuiTest, SelectOsPage) {
 }
 
 TEST_F(ShownPagesGuiTest, DetailSettingPage) {
-    HWND selectOs = m_wizard.WaitForPage(L"Select OS");
-    ASSERT_NE(selectOs, nullptr);
-    ClickButton(selectOs, IDC_NEXT);
-    HWND page = m_wizard.WaitForPage(L"Detail Setting");
+    HWND page = m_wizard.OpenDetailSetting();
     ASSERT_NE(page, nullptr);
     ExpectShownAsTemplate(page, DetailSettingDialog(),
                           {IDC_BAUDRATE, IDC_BYTESIZE, IDC_STOPBITS, IDC_PARITY, IDC_FLOWCONTROL});
@@ -250,10 +247,7 @@ TEST_F(ShownPagesGuiTest, DetailSettingPage) {
 }
 
 TEST_F(ShownPagesGuiTest, AboutBox) {
-    HWND selectOs = m_wizard.WaitForPage(L"Select OS");
-    ASSERT_NE(selectOs, nullptr);
-    ClickButton(selectOs, IDC_NEXT);
-    HWND page = m_wizard.WaitForPage(L"Detail Setting");
+    HWND page = m_wizard.OpenDetailSetting();
     ASSERT_NE(page, nullptr);
     ::PostMessageW(page, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
     HWND about = m_wizard.WaitForPage(L"关于 ZILT");

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "../../pages/resource.h"
+
 std::wstring SetupExePath() {
     wchar_t path[MAX_PATH] = {};
     DWORD length = ::GetModuleFileNameW(nullptr, path, MAX_PATH);
@@ -96,6 +98,13 @@ HWND WizardProcess::WaitForPage(const wchar_t* title, HWND previous, DWORD timeo
         if (::GetTickCount() - start > timeoutMs) return nullptr;
         if (::WaitForSingleObject(m_info.hProcess, 50) == WAIT_OBJECT_0) return nullptr;
     }
+}
+
+HWND WizardProcess::OpenDetailSetting() const {
+    HWND selectOs = WaitForPage(L"Select OS");
+    if (!selectOs) return nullptr;
+    ClickButton(selectOs, IDC_NEXT);
+    return WaitForPage(L"Detail Setting");
 }
 
 bool WizardProcess::WaitForExit(DWORD timeoutMs, DWORD* exitCode) const {

@@ -39,6 +39,10 @@ public:
     // null if none appears within the time.
     HWND WaitForPage(const wchar_t* title, HWND previous = nullptr, DWORD timeoutMs = 15000) const;
 
+    // Goes from "Select OS" on to "Detail Setting" with "Next"; the page, or null if either
+    // page does not appear.
+    HWND OpenDetailSetting() const;
+
     // True when the process has ended within the time; its exit code goes to exitCode.
     bool WaitForExit(DWORD timeoutMs = 15000, DWORD* exitCode = nullptr) const;
 
