@@ -2,8 +2,10 @@
 // a 16-bit key each; this turns them into the text to show.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
-#include <string>
+
+#include "engine/fixed_text.h"
 
 // The key update after each character: k = ((k + stored byte) * multiplier + increment),
 // modulo 65536. The multiplier is odd, so the update loses nothing of the running key and
@@ -14,6 +16,13 @@
 constexpr uint16_t kDisplayKeyMultiplier = 0x6699;
 constexpr uint16_t kDisplayKeyIncrement = 0x3C6F;
 
-// One character for each pair of letters of text; a last unpaired letter is ignored. The
-// result keeps any zero character and has exactly text.size() / 2 characters.
-std::string DecodeDisplayText(std::string text, uint16_t key);
+// The longest text shown: the stored texts give 17 and 18 characters.
+constexpr size_t kDisplayTextCapacity = 64;
+using DisplayText = FixedText<kDisplayTextCapacity>;
+
+// One character for each pair of the letters text[0] to text[letters - 1]; a last unpaired
+// letter is ignored. The result keeps any zero character and has letters / 2 characters, of
+// which it holds the first kDisplayTextCapacity (it is then not complete()).
+DisplayText DecodeDisplayText(const char* text, size_t letters, uint16_t key);
+// The same for a zero-terminated stored text, as the catalogue holds them.
+DisplayText DecodeDisplayText(const char* text, uint16_t key);

@@ -3,7 +3,8 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
+
+#include "engine/fixed_text.h"
 
 class WindowsServices;
 
@@ -12,10 +13,11 @@ constexpr const char* kDriverEnvironment = "Windows NT x86";
 
 // The buffer of the first query; the spooler's directory fits it on every Windows.
 constexpr uint32_t kDriverDirectorySize = 255;
-// A longer answer than this is no path; it is not asked for.
-constexpr uint32_t kLongestDriverDirectory = 32768;
+// The directory as the file copies use it: a longer one leaves no room for the file names
+// within the longest path the ANSI file functions take, so it is not asked for.
+using DriverDirectory = FixedText<kMaxPath - 1>;
 
 // The directory, without a trailing backslash. When the directory does not fit the first
 // buffer, or the query fails, it is asked for once more with the size the spooler says it
 // needs. Empty when the spooler still gives none.
-std::string QueryDriverDirectory(WindowsServices& windows);
+DriverDirectory QueryDriverDirectory(WindowsServices& windows);

@@ -1,7 +1,6 @@
 #include "engine/driver_files.h"
 
 #include "engine/catalogue.h"
-#include "engine/text_format.h"
 #include "platform/windows_services.h"
 
 namespace {
@@ -21,13 +20,17 @@ const UnidrvFile kUnidrvFiles[] = {
     {"win2k\\STDNAMES.GPD", "%s\\STDNAMES.GPD"},
 };
 
-bool Copy(WindowsServices& windows, const std::string& source, const std::string& destination) {
+using FileName = FixedText<kMaxPath - 1>;
+
+// A name cut short at the longest path would name another file: such a copy is not made.
+bool Copy(WindowsServices& windows, const FileName& source, const FileName& destination) {
+    if (!source.complete() || !destination.complete()) return false;
     return windows.CopyFileA(source.c_str(), destination.c_str(), false);
 }
 
 }  // namespace
 
-bool CopyDriverFiles(WindowsServices& windows, const std::string& directory,
+bool CopyDriverFiles(WindowsServices& windows, const DriverDirectory& directory,
                      const ModelEntry& model) {
     if (directory.empty()) return false;
     const char* const folder = directory.c_str();
@@ -42,6 +45,6 @@ bool CopyDriverFiles(WindowsServices& windows, const std::string& directory,
         allCopied = false;
 
     for (const UnidrvFile& file : kUnidrvFiles)
-        if (!Copy(windows, file.source, FormatText(file.destination, folder))) allCopied = false;
+        if (!Copy(windows, FormatText(file.source), FormatText(file.destination, folder))) allCopied = false;
     return allCopied;
 }

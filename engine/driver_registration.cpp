@@ -1,12 +1,10 @@
 #include "engine/driver_registration.h"
 
-#include <cstdio>
 #include <cstring>
-#include <string>
 
 #include "engine/catalogue.h"
 #include "engine/driver_directory.h"
-#include "engine/text_format.h"
+#include "engine/fixed_text.h"
 
 namespace {
 
@@ -22,15 +20,15 @@ char* Text(const char* text) { return const_cast<char*>(text); }
 }  // namespace
 
 void FillDependentFiles(const ModelEntry& model, char (&list)[kDependentFilesSize]) {
-    char resourceDll[kResourceDllNameSize];
-    std::snprintf(resourceDll, sizeof resourceDll, "%s%s", model.resourceDllBaseName, ".DLL");
+    const FixedText<kResourceDllNameSize - 1> resourceDll =
+        FormatText<kResourceDllNameSize - 1>("%s%s", model.resourceDllBaseName, ".DLL");
     std::memset(list, 0, sizeof list);
     std::memcpy(list, kSharedDependentFiles, sizeof kSharedDependentFiles);
-    std::memcpy(list + sizeof kSharedDependentFiles, resourceDll, std::strlen(resourceDll) + 1);
+    std::memcpy(list + sizeof kSharedDependentFiles, resourceDll.c_str(), resourceDll.size() + 1);
 }
 
 bool RegisterDriver(WindowsServices& windows, const ModelEntry& model) {
-    std::string dataFile = FormatText("\\%s%s", model.gpdBaseName, ".GPD");
+    FixedText<kMaxPath - 1> dataFile = FormatText("\\%s%s", model.gpdBaseName, ".GPD");
     char dependentFiles[kDependentFilesSize];
     FillDependentFiles(model, dependentFiles);
     char noMonitor[] = "";
@@ -40,7 +38,7 @@ bool RegisterDriver(WindowsServices& windows, const ModelEntry& model) {
     info.pName = Text(model.driverName);
     info.pEnvironment = Text(kDriverEnvironment);
     info.pDriverPath = Text("\\uniDRV.DLL");
-    info.pDataFile = &dataFile[0];
+    info.pDataFile = dataFile.data();
     info.pConfigFile = Text("\\uniDRVui.DLL");
     info.pHelpFile = Text("\\uniDRV.HLP");
     info.pDependentFiles = dependentFiles;

@@ -1,7 +1,5 @@
 #include "engine/install_printer.h"
 
-#include <string>
-
 #include "engine/catalogue.h"
 #include "engine/driver_directory.h"
 #include "engine/driver_files.h"
@@ -23,7 +21,7 @@ void ReportFailure(WindowsServices& windows) {
 
 InstallResult InstallPrinter(WindowsServices& windows, PageSelections& page) {
     // 1.
-    const std::string directory = QueryDriverDirectory(windows);
+    const DriverDirectory directory = QueryDriverDirectory(windows);
 
     // 2. The lists always hold a selection; without one there is no model to install.
     const long portRow = page.PortRow();

@@ -1,15 +1,16 @@
 #include "engine/printer_settings.h"
 
 #include <cstddef>
-#include <string>
 
 #include "engine/catalogue.h"
 #include "engine/page_selections.h"
-#include "engine/text_format.h"
+#include "engine/fixed_text.h"
 #include "pages/resource.h"
 #include "platform/windows_services.h"
 
 namespace {
+
+using RegistryText = FixedText<kMaxPath - 1>;
 
 constexpr const char* kWindowsKey = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows";
 constexpr const char* kPortsKey = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Ports";
@@ -29,7 +30,7 @@ public:
 
     bool open() const { return m_open; }
     // The text with its terminating zero, as REG_SZ.
-    long SetText(const char* valueName, const std::string& text) {
+    long SetText(const char* valueName, const RegistryText& text) {
         return m_windows.RegSetValueExA(m_key, valueName, 0, kRegSz,
                                         reinterpret_cast<const unsigned char*>(text.c_str()),
                                         static_cast<uint32_t>(text.size() + 1));
@@ -44,7 +45,7 @@ private:
 // Sets the value and tells the user when that fails; the key is closed after the message
 // has been dismissed.
 SettingWrite WriteText(WindowsServices& windows, RegHive hive, const char* subKey,
-                       const char* valueName, const std::string& text) {
+                       const char* valueName, const RegistryText& text) {
     ValueKey key(windows, hive, subKey);
     if (!key.open()) return SettingWrite::KeyNotOpened;
     if (key.SetText(valueName, text) == kErrorSuccess) return SettingWrite::Written;
@@ -62,7 +63,7 @@ const char* Row(const char* const (&table)[N], long row) {
 
 SettingWrite WriteDefaultPrinter(WindowsServices& windows, const ModelEntry& model,
                                  const char* portName) {
-    const std::string device = FormatText("%s,%s,%s", model.driverName, "winspool", portName);
+    const RegistryText device = FormatText("%s,%s,%s", model.driverName, "winspool", portName);
     const SettingWrite result =
         WriteText(windows, RegHive::CurrentUser, kWindowsKey, "Device", device);
     // Written straight into the registry, the new default reaches running programs only
@@ -80,7 +81,7 @@ SettingWrite WritePortSettings(WindowsServices& windows, PageSelections& page,
     const char* const flowControl = Row(FlowControlTable, page.FlowControlRow());
     if (!baudRate || !parity || !byteSize || !stopBits || !flowControl)
         return SettingWrite::Unreadable;
-    const std::string settings =
+    const RegistryText settings =
         FormatText("%s,%s,%s,%s,%s", baudRate, parity, byteSize, stopBits, flowControl);
     return WriteText(windows, RegHive::LocalMachine, kPortsKey, portName, settings);
 }

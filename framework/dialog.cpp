@@ -3,6 +3,7 @@
 #include "framework/dialog_init_data.h"
 #include "framework/dialog_template.h"
 #include "framework/win_app.h"
+#include "framework/work_area.h"
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
     ON_COMMAND(IDOK, CDialog::OnOK)
@@ -77,10 +78,8 @@ void CDialog::CentreIfUnplaced(const RECT& before) const {
     const bool enabledOwner = owner && ::IsWindowEnabled(owner);
     if (!ShouldCentreDialog(header, enabledOwner, moved)) return;
 
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    if (!::GetMonitorInfoW(::MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTOPRIMARY), &monitor)) return;
-    const RECT& work = monitor.rcWork;
+    RECT work;
+    if (!AfxGetWorkArea(m_hWnd, work)) return;
     long x, y;
     CentreInArea({work.left, work.top, work.right, work.bottom}, now.right - now.left,
                  now.bottom - now.top, x, y);
@@ -117,23 +116,19 @@ INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return TRUE;
 }
 
+// The program is built without exceptions, so nothing can unwind into the dialog manager.
 INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    try {
-        if (message == WM_INITDIALOG) {
-            auto* dialog = reinterpret_cast<CDialog*>(lParam);
-            ::SetWindowLongPtrW(window, DWLP_USER, lParam);
-            dialog->m_hWnd = window;
-            return dialog->HandleInitDialog();
-        }
-        auto* dialog = reinterpret_cast<CDialog*>(::GetWindowLongPtrW(window, DWLP_USER));
-        if (!dialog) return FALSE;
-        if (message == WM_NCDESTROY) {
-            ::SetWindowLongPtrW(window, DWLP_USER, 0);
-            return FALSE;
-        }
-        return dialog->HandleMessage(message, wParam, lParam);
-    } catch (...) {
-        // Nothing may unwind into the dialog manager; the message counts as unhandled.
+    if (message == WM_INITDIALOG) {
+        auto* dialog = reinterpret_cast<CDialog*>(lParam);
+        ::SetWindowLongPtrW(window, DWLP_USER, lParam);
+        dialog->m_hWnd = window;
+        return dialog->HandleInitDialog();
+    }
+    auto* dialog = reinterpret_cast<CDialog*>(::GetWindowLongPtrW(window, DWLP_USER));
+    if (!dialog) return FALSE;
+    if (message == WM_NCDESTROY) {
+        ::SetWindowLongPtrW(window, DWLP_USER, 0);
         return FALSE;
     }
+    return dialog->HandleMessage(message, wParam, lParam);
 }

@@ -2,11 +2,9 @@
 
 #include "framework/win_app.h"
 
-std::wstring AfxLoadString(UINT id) {
-    const wchar_t* resource = nullptr;
-    // With a zero buffer size LoadStringW hands out the resource's own text, which is not
-    // zero-terminated.
-    int length = ::LoadStringW(AfxGetInstanceHandle(), id, reinterpret_cast<LPWSTR>(&resource), 0);
-    if (!resource || length <= 0) return std::wstring();
-    return std::wstring(resource, static_cast<size_t>(length));
+int AfxLoadString(UINT id, wchar_t* buffer, int size) {
+    if (size <= 0) return 0;
+    buffer[0] = L'\0';
+    const int length = ::LoadStringW(AfxGetInstanceHandle(), id, buffer, size);
+    return length > 0 ? length : 0;
 }

@@ -3,8 +3,10 @@
 
 #include <windows.h>
 
-#include <string>
+// The longest text of the string table, with its zero.
+constexpr int kLongestStringResource = 512;
 
-// The string resource id, empty when there is none. Wide, so that the text reads as written
+// Copies the string resource id into buffer, zero-terminated and cut to its size, and
+// returns its length: 0 when there is none. Wide, so that the text reads as written
 // whatever the system code page.
-std::wstring AfxLoadString(UINT id);
+int AfxLoadString(UINT id, wchar_t* buffer, int size);

@@ -1,7 +1,5 @@
 #include "framework/message_box.h"
 
-#include <string>
-
 #include "framework/load_string.h"
 #include "framework/win_app.h"
 
@@ -20,12 +18,15 @@ int ShowMessageBox(const wchar_t* text, UINT style) {
 }  // namespace
 
 int AfxMessageBox(const char* text, UINT style, UINT) {
-    int length = ::MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
-    std::wstring wide(length > 0 ? static_cast<size_t>(length) : 1, L'\0');
-    if (length > 0) ::MultiByteToWideChar(CP_ACP, 0, text, -1, &wide[0], length);
-    return ShowMessageBox(wide.c_str(), style);
+    wchar_t wide[kLongestStringResource];
+    // A text too long for the buffer is shown cut at its end.
+    if (::MultiByteToWideChar(CP_ACP, 0, text, -1, wide, kLongestStringResource) == 0)
+        wide[kLongestStringResource - 1] = L'\0';
+    return ShowMessageBox(wide, style);
 }
 
 int AfxMessageBox(UINT textId, UINT style, UINT) {
-    return ShowMessageBox(AfxLoadString(textId).c_str(), style);
+    wchar_t text[kLongestStringResource];
+    AfxLoadString(textId, text, kLongestStringResource);
+    return ShowMessageBox(text, style);
 }

@@ -4,9 +4,22 @@
 
 #include <cwchar>
 
+#include "framework/system_function.h"
+
 namespace {
 // Set by the one application object while it exists.
 CWinApp* s_app = nullptr;
+// The pages use the trackbar class, which exists only once the common controls are
+// registered; without it a page fails to show. InitCommonControlsEx came with comctl32 4.70;
+// the older InitCommonControls registers every class, the trackbar among them.
+void RegisterCommonControls() {
+    using InitExFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    const auto initEx = AfxGetSystemFunction<InitExFunction>(L"comctl32.dll", "InitCommonControlsEx");
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+    if (initEx && initEx(&controls)) return;
+    ::InitCommonControls();
+}
+
 }  // namespace
 
 CWinApp::CWinApp(const wchar_t* appName) : m_givenName(appName) { s_app = this; }
@@ -53,15 +66,7 @@ int AfxWinMain(HINSTANCE instance) {
     if (!app) return 1;
     app->SetNames(instance);
 
-    // The pages use the trackbar class, which exists only once the common controls are
-    // registered; without it a page fails to show.
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
-    ::InitCommonControlsEx(&controls);
-
-    try {
-        app->InitInstance();
-        return app->ExitInstance();
-    } catch (...) {
-        return 1;
-    }
+    RegisterCommonControls();
+    app->InitInstance();
+    return app->ExitInstance();
 }

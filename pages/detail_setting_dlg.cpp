@@ -1,7 +1,5 @@
 #include "pages/detail_setting_dlg.h"
 
-#include <string>
-
 #include "app/os_kind.h"
 #include "engine/catalogue.h"
 #include "engine/display_text.h"
@@ -26,7 +24,7 @@ LRESULT SelectedRow(HWND list) { return ::SendMessageW(list, CB_GETCURSEL, 0, 0)
 
 void SelectRow(HWND list, WPARAM row) { ::SendMessageW(list, CB_SETCURSEL, row, 0); }
 
-std::string ModelDisplayText(LRESULT row) {
+DisplayText ModelDisplayText(LRESULT row) {
     const ModelEntry& model = ModelTable[row];
     return DecodeDisplayText(model.displayText, model.displayKey);
 }
@@ -60,7 +58,7 @@ BOOL CDetailSettingDlg::OnInitDialog() {
 
     SendDlgItemMessage(IDC_MODULE, CB_RESETCONTENT);
     for (size_t row = 0; row < kModelCount; ++row) {
-        const std::string text = ModelDisplayText(static_cast<LRESULT>(row));
+        const DisplayText text = ModelDisplayText(static_cast<LRESULT>(row));
         SendDlgItemMessage(IDC_MODULE, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
     }
     m_pModule = GetDlgItem(IDC_MODULE);
@@ -94,15 +92,15 @@ BOOL CDetailSettingDlg::OnInitDialog() {
 void CDetailSettingDlg::AddAboutEntry() const {
     HMENU systemMenu = GetSystemMenu(FALSE);
     if (!systemMenu) return;
-    const std::wstring text = AfxLoadString(IDS_ABOUTBOX);
-    if (text.empty()) return;
+    wchar_t text[kLongestStringResource];
+    if (AfxLoadString(IDS_ABOUTBOX, text, kLongestStringResource) == 0) return;
     ::AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
-    ::AppendMenuW(systemMenu, MF_STRING, IDM_ABOUTBOX, text.c_str());
+    ::AppendMenuW(systemMenu, MF_STRING, IDM_ABOUTBOX, text);
 }
 
 void CDetailSettingDlg::EnableSerialLists(BOOL enable) const {
-    for (HWND list : {m_pBaudRate, m_pByteSize, m_pStopBits, m_pParity, m_pFlowControl})
-        ::EnableWindow(list, enable);
+    const HWND lists[] = {m_pBaudRate, m_pByteSize, m_pStopBits, m_pParity, m_pFlowControl};
+    for (HWND list : lists) ::EnableWindow(list, enable);
 }
 
 void CDetailSettingDlg::OnSysCommand(UINT nID, LPARAM) {

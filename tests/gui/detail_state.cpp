@@ -53,10 +53,12 @@ DetailState ReadDetailState(HWND page) {
 }
 
 std::wstring ModelText(size_t row) {
-    return Widen(DecodeDisplayText(ModelTable[row].displayText, ModelTable[row].displayKey));
+    return Widen(DecodeDisplayText(ModelTable[row].displayText, ModelTable[row].displayKey).c_str());
 }
 
-std::wstring InitialName() { return Widen(DecodeDisplayText(InitialNameText.text, InitialNameText.key)); }
+std::wstring InitialName() {
+    return Widen(DecodeDisplayText(InitialNameText.text, InitialNameText.key).c_str());
+}
 
 DetailState InitialDetailState() {
     DetailState state;

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/display_text.h"
+#include "tests/unit/decoded_text.h"
 #include "tools/display_text_encoder.h"
 
 namespace {
@@ -122,7 +122,7 @@ TEST(CatalogueTest, StoredTextsDecodeToTheirDisplayTextsAndBack) {
     for (const StoredCase& c : StoredCases()) {
         SCOPED_TRACE(c.shown);
         const std::string stored = c.stored;
-        const std::string shown = DecodeDisplayText(stored, c.key);
+        const std::string shown = Decoded(stored, c.key);
         EXPECT_EQ(shown, c.shown);
         EXPECT_EQ(stored.size(), 2 * shown.size());
         EXPECT_EQ(stored.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ"), std::string::npos);
@@ -135,19 +135,19 @@ TEST(CatalogueTest, ModelTextsAreSeventeenCharactersAndNameTheirOwnModel) {
         SCOPED_TRACE(testing::Message() << "model row " << row);
         const ModelEntry& model = ModelTable[row];
         EXPECT_EQ(std::string(model.displayText).size(), 34u);
-        const std::string shown = DecodeDisplayText(model.displayText, model.displayKey);
+        const std::string shown = Decoded(model.displayText, model.displayKey);
         EXPECT_EQ(shown.size(), 17u);
         EXPECT_EQ(shown.rfind(std::string(model.driverName) + " ", 0), 0u) << shown;
     }
     EXPECT_EQ(std::string(InitialNameText.text).size(), 36u);
-    EXPECT_EQ(DecodeDisplayText(InitialNameText.text, InitialNameText.key).size(), 18u);
+    EXPECT_EQ(Decoded(InitialNameText.text, InitialNameText.key).size(), 18u);
 }
 
 TEST(CatalogueTest, NineTextsAndKeysAllDiffer) {
     std::set<std::string> shown;
     std::set<uint16_t> keys;
     for (const StoredCase& c : StoredCases()) {
-        shown.insert(DecodeDisplayText(c.stored, c.key));
+        shown.insert(Decoded(c.stored, c.key));
         keys.insert(c.key);
     }
     EXPECT_EQ(shown.size(), kModelCount + 1);

@@ -1,4 +1,4 @@
-#include "engine/display_text.h"
+#include "tests/unit/decoded_text.h"
 
 #include <gtest/gtest.h>
 
@@ -66,7 +66,7 @@ const DecodeCase kDecodeCases[] = {
 TEST(DecodeDisplayTextTest, GivesTheHandWorkedResults) {
     for (const DecodeCase& c : kDecodeCases) {
         SCOPED_TRACE(c.what);
-        const std::string result = DecodeDisplayText(c.text, c.key);
+        const std::string result = Decoded(c.text, c.key);
         EXPECT_EQ(result.size(), c.text.size() / 2);
         EXPECT_EQ(result, c.expected);
     }
@@ -75,9 +75,9 @@ TEST(DecodeDisplayTextTest, GivesTheHandWorkedResults) {
 TEST(DecodeDisplayTextTest, ThirtyFiveLettersGiveSeventeenCharacters) {
     const std::string letters34 = "HELLOWORLDABCDEFGHIJKLMNOPQRSTUVWX";
     ASSERT_EQ(letters34.size(), 34u);
-    const std::string result = DecodeDisplayText(letters34 + "Y", 0x1234);
+    const std::string result = Decoded(letters34 + "Y", 0x1234);
     EXPECT_EQ(result.size(), 17u);
-    EXPECT_EQ(result, DecodeDisplayText(letters34, 0x1234));
+    EXPECT_EQ(result, Decoded(letters34, 0x1234));
     EXPECT_EQ(result.substr(0, 5), "\xA8I\xE2\xBB,");
 }
 
@@ -87,13 +87,13 @@ TEST(DecodeDisplayTextTest, ChangedPairReachesOnlyItselfAndLaterCharacters) {
     // None of the base pairs is byte 0, 255 or 51, the bytes of the replacements.
     const std::string base = "HELLOWORLDCQDRESFT";
     const uint16_t key = 0x1234;
-    const std::string before = DecodeDisplayText(base, key);
+    const std::string before = Decoded(base, key);
     for (size_t pair = 0; pair < base.size() / 2; ++pair) {
         for (const char* replacement : {"AA", "JV", "BZ"}) {
             std::string text = base;
             text.replace(2 * pair, 2, replacement);
             SCOPED_TRACE(testing::Message() << "pair " << pair << " -> " << replacement);
-            const std::string after = DecodeDisplayText(text, key);
+            const std::string after = Decoded(text, key);
             ASSERT_EQ(after.size(), before.size());
             EXPECT_EQ(after.substr(0, pair), before.substr(0, pair));
             EXPECT_NE(after[pair], before[pair]);
@@ -106,11 +106,32 @@ TEST(DecodeDisplayTextTest, ChangedPairReachesOnlyItselfAndLaterCharacters) {
 
 TEST(DecodeDisplayTextTest, SameCallGivesTheSameResultAndLeavesTheTextAlone) {
     const std::string stored = "HELLOWORLD";
-    const std::string first = DecodeDisplayText(stored, 0x1234);
-    const std::string second = DecodeDisplayText(stored, 0x1234);
+    const std::string first = Decoded(stored, 0x1234);
+    const std::string second = Decoded(stored, 0x1234);
     EXPECT_EQ(first, "\xA8I\xE2\xBB,");
     EXPECT_EQ(second, first);
     EXPECT_EQ(stored, "HELLOWORLD");
 }
 
 }  // namespace
+
+// The catalogue's texts are zero-terminated; that form gives what the counted one gives.
+TEST(DecodeDisplayTextTest, ZeroTerminatedTextGivesTheSameCharacters) {
+    const DisplayText text = DecodeDisplayText("HELLOWORLD", 0x1234);
+    EXPECT_EQ(std::string(text.c_str(), text.size()), "\xA8I\xE2\xBB,");
+    EXPECT_TRUE(text.complete());
+}
+
+// A stored text longer than any display text gives its first characters, marked as cut.
+TEST(DecodeDisplayTextTest, LongerTextIsCutAtTheCapacityAndSaysSo) {
+    std::string stored;
+    for (size_t i = 0; i < kDisplayTextCapacity + 3; ++i) stored += "HE";
+    const DisplayText text = DecodeDisplayText(stored.data(), stored.size(), 0x1234);
+    EXPECT_EQ(text.size(), kDisplayTextCapacity);
+    EXPECT_FALSE(text.complete());
+    EXPECT_EQ(text.c_str()[kDisplayTextCapacity], '\0');
+    const std::string exact = stored.substr(0, 2 * kDisplayTextCapacity);
+    const DisplayText fits = DecodeDisplayText(exact.data(), exact.size(), 0x1234);
+    EXPECT_TRUE(fits.complete());
+    EXPECT_EQ(std::string(text.c_str(), text.size()), std::string(fits.c_str(), fits.size()));
+}

@@ -209,7 +209,8 @@ TEST_F(RoadTest, RefusedPrinterIsNeverClosedAndOnlyAnExistingOneBecomesTheDefaul
 }
 
 // The directory query, asked again when the first answer is not a directory. Without a
-// directory no copy is made, and the rest of the work still runs.
+// directory, or with one so long that no file in it can be named within the longest path,
+// no copy is made, and the rest of the work still runs.
 struct DirectoryCase {
     const char* name;
     std::string directory;
@@ -220,6 +221,8 @@ struct DirectoryCase {
 };
 
 const std::string kLongDir = "D:\\" + std::string(297, 'd');  // 300 characters
+// Too long for the first buffer, and too long for any file name in it to be a path.
+const std::string kLongerThanFirstBuffer = "D:\\" + std::string(253, 'd');  // 256 characters
 
 std::string QueryOf(const std::string& directory) {
     return "GetPrinterDriverDirectoryA(Windows NT x86, 1, " + std::to_string(directory.size() + 1) +
@@ -229,7 +232,9 @@ const std::string kFirstQuery = "GetPrinterDriverDirectoryA(Windows NT x86, 1, 2
 
 const DirectoryCase kDirectoryCases[] = {
     {"fits the first buffer", kDriverDir, false, -1, {kFirstQuery}, true},
-    {"longer than the first buffer", kLongDir, false, -1, {kFirstQuery, QueryOf(kLongDir)}, true},
+    {"longer than the first buffer", kLongerThanFirstBuffer, false, -1,
+     {kFirstQuery, QueryOf(kLongerThanFirstBuffer)}, false},
+    {"longer than any path", kLongDir, false, -1, {kFirstQuery}, false},
     {"both queries fail", kDriverDir, true, -1, {kFirstQuery, QueryOf(kDriverDir)}, false},
     {"fails without saying the size", kDriverDir, true, 0, {kFirstQuery}, false},
     {"asks for more than any path", kLongDir, false, 1 << 20, {kFirstQuery}, false},
