@@ -12,8 +12,13 @@ constexpr int kExitUnsupportedSystem = 1633;  // Finish outside the NT family, n
                                               // (ERROR_INSTALL_PLATFORM_UNSUPPORTED)
 
 // "Finish": installs only on the NT family, through install(), and gives the exit status.
-template <class Install>
-int RunFinish(OsKind kind, Install install) {
-    if (!IsNtFamily(kind)) return kExitUnsupportedSystem;
+// Elsewhere nothing is installed, and tellUnsupported() says so before the wizard ends: an
+// end without a word would look like success.
+template <class Install, class TellUnsupported>
+int RunFinish(OsKind kind, Install install, TellUnsupported tellUnsupported) {
+    if (!IsNtFamily(kind)) {
+        tellUnsupported();
+        return kExitUnsupportedSystem;
+    }
     return install() == InstallResult::Installed ? kExitInstalled : kExitInstallFailed;
 }

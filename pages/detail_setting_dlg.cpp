@@ -4,6 +4,7 @@
 #include "engine/catalogue.h"
 #include "engine/display_text.h"
 #include "framework/load_string.h"
+#include "framework/message_box.h"
 #include "framework/paint_dc.h"
 #include "framework/win_app.h"
 #include "pages/about_dlg.h"
@@ -132,7 +133,9 @@ HCURSOR CDetailSettingDlg::OnQueryDragIcon() { return m_hIcon; }
 void CDetailSettingDlg::OnBack() { CDialog::OnCancel(); }
 
 void CDetailSettingDlg::OnFinish() {
-    m_exitCode = RunFinish(g_osKind, [this] { return InstallPrinter(); });
+    m_exitCode = RunFinish(
+        g_osKind, [this] { return InstallPrinter(); },
+        [] { AfxMessageBox(IDS_UNSUPPORTED_WINDOWS); });
     CDialog::OnOK();
 }
 

@@ -43,6 +43,7 @@
 // Messages of "Finish"
 #define IDS_REGISTRY_WRITE_FAILED 130
 #define IDS_INSTALL_FAILED  131
+#define IDS_UNSUPPORTED_WINDOWS 132
 
 #ifndef IDC_STATIC
 #define IDC_STATIC          (-1)
