@@ -8,6 +8,7 @@
 #include "../../engine/catalogue.h"
 #include "../../pages/resource.h"
 #include "detail_state.h"
+#include "finish_fixture.h"
 #include "install_trace.h"
 #include "wizard_process.h"
 
@@ -171,21 +172,24 @@ struct WayOut {
     int focusId;  // the control that has the focus when the user acts
     void (*act)(HWND page);
     DWORD exitCode;  // 1602: ended without Finish; 1633: Finish off the NT family
+    const wchar_t* message;  // what the wizard says before it ends, if anything
 };
+
+const wchar_t kUnsupportedWindows[] = L"错误：此 Windows 版本不受支持，未安装打印机";
 
 void PressEnter(HWND page) { PressKey(FocusedControl(page), VK_RETURN); }
 
 const WayOut kWaysOut[] = {
-    {"Cancel", L"winxp", IDC_MODULE, [](HWND page) { ClickButton(page, IDC_CANCEL_BTN); }, 1602},
-    {"Esc", L"winxp", IDC_MODULE, [](HWND page) { PressKey(FocusedControl(page), VK_ESCAPE); }, 1602},
-    {"close box", L"winxp", IDC_MODULE, [](HWND page) { ::PostMessageW(page, WM_SYSCOMMAND, SC_CLOSE, 0); }, 1602},
-    {"Enter on the model list", L"winxp", IDC_MODULE, PressEnter, 1602},
-    {"Enter on the check box", L"win7", IDC_SET_DEFAULT, PressEnter, 1602},
-    {"Enter on the name field", L"winxp", IDC_PRINTER_NAME, PressEnter, 1602},
-    {"Enter on the port list", L"nt40", IDC_PORT, PressEnter, 1602},
-    // Off the NT family even Finish installs nothing.
-    {"Finish on Windows 98", L"win98", IDC_MODULE, [](HWND page) { ClickButton(page, IDC_FINISH); }, 1633},
-    {"Finish on Windows 10", L"win10", IDC_MODULE, [](HWND page) { ClickButton(page, IDC_FINISH); }, 1633},
+    {"Cancel", L"winxp", IDC_MODULE, [](HWND page) { ClickButton(page, IDC_CANCEL_BTN); }, 1602, nullptr},
+    {"Esc", L"winxp", IDC_MODULE, [](HWND page) { PressKey(FocusedControl(page), VK_ESCAPE); }, 1602, nullptr},
+    {"close box", L"winxp", IDC_MODULE, [](HWND page) { ::PostMessageW(page, WM_SYSCOMMAND, SC_CLOSE, 0); }, 1602, nullptr},
+    {"Enter on the model list", L"winxp", IDC_MODULE, PressEnter, 1602, nullptr},
+    {"Enter on the check box", L"win7", IDC_SET_DEFAULT, PressEnter, 1602, nullptr},
+    {"Enter on the name field", L"winxp", IDC_PRINTER_NAME, PressEnter, 1602, nullptr},
+    {"Enter on the port list", L"nt40", IDC_PORT, PressEnter, 1602, nullptr},
+    // Off the NT family even Finish installs nothing, and says so.
+    {"Finish on Windows 98", L"win98", IDC_MODULE, [](HWND page) { ClickButton(page, IDC_FINISH); }, 1633, kUnsupportedWindows},
+    {"Finish on Windows 10", L"win10", IDC_MODULE, [](HWND page) { ClickButton(page, IDC_FINISH); }, 1633, kUnsupportedWindows},
 };
 
 TEST(DetailPageWaysOutGuiTest, EndTheWizardWithoutInstalling) {
@@ -206,6 +210,13 @@ TEST(DetailPageWaysOutGuiTest, EndTheWizardWithoutInstalling) {
         ASSERT_EQ(FocusedControl(page), ::GetDlgItem(page, way.focusId));
         way.act(page);
 
+        if (way.message) {
+            HWND box = wizard.WaitForPage(L"setup", page);
+            ASSERT_NE(box, nullptr) << "no message";
+            EXPECT_EQ(MessageBoxText(box), way.message);
+            EXPECT_FALSE(wizard.WaitForExit(0)) << "the wizard ended before the message was dismissed";
+            ClickButton(box, IDOK);
+        }
         DWORD exitCode = 0;
         EXPECT_TRUE(wizard.WaitForExit(15000, &exitCode)) << "the wizard did not end";
         EXPECT_EQ(exitCode, way.exitCode);
