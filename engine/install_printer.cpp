@@ -20,6 +20,12 @@ void ReportFailure(WindowsServices& windows) {
 }  // namespace
 
 InstallResult InstallPrinter(WindowsServices& windows, PageSelections& page) {
+    // Without the spooler nothing can be installed: nothing is begun.
+    if (!windows.LoadSpooler()) {
+        windows.AfxMessageBox(IDS_SYSTEM_COMPONENT_MISSING, 0, 0);
+        return InstallResult::Failed;
+    }
+
     // 1.
     const DriverDirectory directory = QueryDriverDirectory(windows);
 

@@ -10,7 +10,9 @@ enum class InstallResult {
     Failed,     // something was left undone or a message was shown
 };
 
-// Runs the fifteen steps to the end. A step that fails does not stop the ones after it.
+// First makes sure the spooler's functions can be had; if not, the user is told that a
+// system component is missing and nothing is begun. Then runs the fifteen steps to the
+// end. A step that fails does not stop the ones after it.
 // The user is told of a registry value that cannot be set (each time), and, once at the
 // end, of an installation whose files, driver or printer are not in place.
 //

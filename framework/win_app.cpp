@@ -4,22 +4,11 @@
 
 #include <cwchar>
 
-#include "framework/system_function.h"
+#include "platform/win32/system_dll.h"
 
 namespace {
 // Set by the one application object while it exists.
 CWinApp* s_app = nullptr;
-// The pages use the trackbar class, which exists only once the common controls are
-// registered; without it a page fails to show. InitCommonControlsEx came with comctl32 4.70;
-// the older InitCommonControls registers every class, the trackbar among them.
-void RegisterCommonControls() {
-    using InitExFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-    const auto initEx = AfxGetSystemFunction<InitExFunction>(L"comctl32.dll", "InitCommonControlsEx");
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
-    if (initEx && initEx(&controls)) return;
-    ::InitCommonControls();
-}
-
 }  // namespace
 
 CWinApp::CWinApp(const wchar_t* appName) : m_givenName(appName) { s_app = this; }
@@ -61,12 +50,29 @@ const wchar_t* AfxGetAppName() { return s_app && s_app->m_pszAppName ? s_app->m_
 
 void AfxEnableControlContainer() {}
 
+BOOL AfxInitCommonControls() {
+    HMODULE comctl32 = LoadCommonControls();
+    if (!comctl32) return FALSE;
+    // InitCommonControlsEx came with comctl32 4.70; the older InitCommonControls registers
+    // every class, the trackbar among them.
+    using InitExFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    using InitFunction = void(WINAPI*)();
+    const auto initEx = SystemFunction<InitExFunction>(comctl32, "InitCommonControlsEx");
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+    if (initEx && initEx(&controls)) return TRUE;
+    const auto init = SystemFunction<InitFunction>(comctl32, "InitCommonControls");
+    if (!init) return FALSE;
+    init();
+    return TRUE;
+}
+
 int AfxWinMain(HINSTANCE instance) {
     CWinApp* app = AfxGetApp();
     if (!app) return 1;
     app->SetNames(instance);
 
-    RegisterCommonControls();
+    // Before anything can load a DLL: no DLL from the current directory.
+    RestrictDllSearch();
     app->InitInstance();
     return app->ExitInstance();
 }

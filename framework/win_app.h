@@ -44,6 +44,11 @@ const wchar_t* AfxGetAppName();
 // Hosting ActiveX controls in dialogs; no dialog of this program holds one.
 void AfxEnableControlContainer();
 
+// Loads the common controls (never from the program's folder or the current directory) and
+// registers their window classes. The pages use the trackbar class, and a page whose class
+// is missing fails to show. FALSE when comctl32 or its registration cannot be had.
+BOOL AfxInitCommonControls();
+
 int AfxWinMain(HINSTANCE instance);
 
 #ifndef ID_HELP

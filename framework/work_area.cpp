@@ -5,7 +5,7 @@
 #define WINVER 0x0500
 #include "framework/work_area.h"
 
-#include "framework/system_function.h"
+#include "platform/win32/system_dll.h"
 
 bool AfxGetPrimaryWorkArea(RECT& area) {
     return ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0) != FALSE;
@@ -14,10 +14,10 @@ bool AfxGetPrimaryWorkArea(RECT& area) {
 bool AfxGetWorkArea(HWND window, RECT& area) {
     using MonitorFromWindowFunction = HMONITOR(WINAPI*)(HWND, DWORD);
     using GetMonitorInfoFunction = BOOL(WINAPI*)(HMONITOR, MONITORINFO*);
+    HMODULE user32 = ::GetModuleHandleW(L"user32.dll");  // imported, so loaded
     const auto monitorFromWindow =
-        AfxGetSystemFunction<MonitorFromWindowFunction>(L"user32.dll", "MonitorFromWindow");
-    const auto getMonitorInfo =
-        AfxGetSystemFunction<GetMonitorInfoFunction>(L"user32.dll", "GetMonitorInfoW");
+        SystemFunction<MonitorFromWindowFunction>(user32, "MonitorFromWindow");
+    const auto getMonitorInfo = SystemFunction<GetMonitorInfoFunction>(user32, "GetMonitorInfoW");
     if (!monitorFromWindow || !getMonitorInfo) return AfxGetPrimaryWorkArea(area);
 
     MONITORINFO monitor{};

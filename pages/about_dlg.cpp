@@ -1,5 +1,7 @@
 #include "pages/about_dlg.h"
 
+#include "framework/win_app.h"
+
 // "确定" (IDOK) and Esc or the close box (IDCANCEL) close the box through the base map.
 BEGIN_MESSAGE_MAP(CAboutDlg, CDialog)
 END_MESSAGE_MAP()
@@ -7,3 +9,16 @@ END_MESSAGE_MAP()
 CAboutDlg::CAboutDlg() : CDialog(IDD) {}
 
 void CAboutDlg::DoDataExchange(CDataExchange*) {}
+
+BOOL CAboutDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    // The icon control of the template (the first with IDC_STATIC) is given the icon at the
+    // system's icon size, which grows with the DPI now that the program declares itself
+    // DPI-aware. A shared icon, which the system keeps and frees.
+    HWND iconControl = GetDlgItem(IDC_STATIC);
+    HANDLE icon = ::LoadImageW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON,
+                               ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON),
+                               LR_SHARED);
+    if (iconControl && icon) ::SendMessageW(iconControl, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+    return TRUE;
+}

@@ -12,6 +12,8 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange* dx) override;
+    // Shows the icon at the system's icon size, which grows with the DPI.
+    BOOL OnInitDialog() override;
 
     DECLARE_MESSAGE_MAP()
 };

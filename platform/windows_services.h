@@ -82,6 +82,11 @@ public:
     // GetVersionExA: the record's size field says which layout is filled.
     virtual bool GetVersionExA(OsVersionRecord& record) = 0;
 
+    // Makes the print spooler's functions ready (winspool.drv, loaded from the system
+    // directory). False when the DLL or one of its functions cannot be had; the spooler
+    // operations below then fail.
+    virtual bool LoadSpooler() = 0;
+
     // GetPrinterDriverDirectoryA with a null server.
     virtual bool GetPrinterDriverDirectoryA(const char* environment, uint32_t level,
                                             unsigned char* buffer, uint32_t bufferSize,

@@ -6,6 +6,7 @@
 #include <cstddef>
 
 #include "framework/message_box.h"
+#include "platform/win32/system_dll.h"
 
 // The portable records must be the Windows ones, field for field.
 static_assert(sizeof(OsVersionRecord) == sizeof(OSVERSIONINFOEXA), "OSVERSIONINFOEXA");
@@ -30,33 +31,55 @@ bool Win32Services::GetVersionExA(OsVersionRecord& record) {
     return ::GetVersionExA(reinterpret_cast<OSVERSIONINFOA*>(&record)) != FALSE;
 }
 
+bool Win32Services::LoadSpooler() {
+    HMODULE winspool = LoadSystemDll(L"winspool.drv");
+    if (!winspool) return false;
+    Spooler spooler;
+    spooler.getPrinterDriverDirectory =
+        SystemFunction<decltype(spooler.getPrinterDriverDirectory)>(winspool, "GetPrinterDriverDirectoryA");
+    spooler.addPrinterDriver =
+        SystemFunction<decltype(spooler.addPrinterDriver)>(winspool, "AddPrinterDriverA");
+    spooler.addPrinter = SystemFunction<decltype(spooler.addPrinter)>(winspool, "AddPrinterA");
+    spooler.openPrinter = SystemFunction<decltype(spooler.openPrinter)>(winspool, "OpenPrinterA");
+    spooler.closePrinter = SystemFunction<decltype(spooler.closePrinter)>(winspool, "ClosePrinter");
+    if (!spooler.getPrinterDriverDirectory || !spooler.addPrinterDriver || !spooler.addPrinter ||
+        !spooler.openPrinter || !spooler.closePrinter)
+        return false;
+    m_spooler = spooler;
+    return true;
+}
+
 bool Win32Services::GetPrinterDriverDirectoryA(const char* environment, uint32_t level,
                                                unsigned char* buffer, uint32_t bufferSize,
                                                uint32_t* needed) {
+    if (!m_spooler.getPrinterDriverDirectory) return false;
     DWORD cbNeeded = 0;
-    BOOL ok = ::GetPrinterDriverDirectoryA(nullptr, const_cast<char*>(environment), level, buffer,
-                                           bufferSize, &cbNeeded);
+    BOOL ok = m_spooler.getPrinterDriverDirectory(nullptr, const_cast<char*>(environment), level,
+                                                  buffer, bufferSize, &cbNeeded);
     if (needed) *needed = cbNeeded;
     return ok != FALSE;
 }
 
 bool Win32Services::AddPrinterDriverA(uint32_t level, DriverInfo3* info) {
-    return ::AddPrinterDriverA(nullptr, level, reinterpret_cast<BYTE*>(info)) != FALSE;
+    if (!m_spooler.addPrinterDriver) return false;
+    return m_spooler.addPrinterDriver(nullptr, level, reinterpret_cast<BYTE*>(info)) != FALSE;
 }
 
 PrinterHandle Win32Services::AddPrinterA(uint32_t level, PrinterInfo2* info) {
-    return ::AddPrinterA(nullptr, level, reinterpret_cast<BYTE*>(info));
+    if (!m_spooler.addPrinter) return nullptr;
+    return m_spooler.addPrinter(nullptr, level, reinterpret_cast<BYTE*>(info));
 }
 
 bool Win32Services::OpenPrinterA(const char* printerName, PrinterHandle* printer) {
     HANDLE opened = nullptr;
-    BOOL ok = ::OpenPrinterA(const_cast<char*>(printerName), &opened, nullptr);
+    BOOL ok = m_spooler.openPrinter &&
+              m_spooler.openPrinter(const_cast<char*>(printerName), &opened, nullptr);
     *printer = ok ? opened : nullptr;
     return ok != FALSE;
 }
 
 bool Win32Services::ClosePrinter(PrinterHandle printer) {
-    return ::ClosePrinter(printer) != FALSE;
+    return m_spooler.closePrinter && m_spooler.closePrinter(printer) != FALSE;
 }
 
 uint32_t Win32Services::GetLastError() { return ::GetLastError(); }

@@ -26,6 +26,11 @@ bool RecordingServices::GetVersionExA(OsVersionRecord& record) {
     return true;
 }
 
+bool RecordingServices::LoadSpooler() {
+    calls.push_back("LoadSpooler()");
+    return !spoolerMissing;
+}
+
 bool RecordingServices::GetPrinterDriverDirectoryA(const char* environment, uint32_t level,
                                                    unsigned char* buffer, uint32_t bufferSize,
                                                    uint32_t* needed) {

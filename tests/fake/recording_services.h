@@ -30,6 +30,7 @@ public:
     bool driverDirectoryFails = false;
     std::optional<uint32_t> reportedNeeded;
 
+    bool spoolerMissing = false;  // LoadSpooler fails
     std::set<std::string> failingCopySources;  // CopyFileA fails for these existing names
     bool addPrinterDriverFails = false;
     PrinterHandle printerHandle = reinterpret_cast<PrinterHandle>(0x5150);  // null: refused
@@ -56,6 +57,7 @@ public:
     std::map<std::string, std::vector<unsigned char>> values;
 
     bool GetVersionExA(OsVersionRecord& record) override;
+    bool LoadSpooler() override;
     bool GetPrinterDriverDirectoryA(const char* environment, uint32_t level, unsigned char* buffer,
                                     uint32_t bufferSize, uint32_t* needed) override;
     bool AddPrinterDriverA(uint32_t level, DriverInfo3* info) override;

@@ -26,6 +26,7 @@ TEST_F(RoadTest, MakesEveryCallWithItsArgumentsInOrder) {
     EXPECT_EQ(Run(), InstallResult::Installed);
     const std::string d = kDriverDir;
     const Calls expected = {
+        "LoadSpooler()",
         "GetPrinterDriverDirectoryA(Windows NT x86, 1, 255, zero-filled)",
         "read port",
         "read model",
@@ -95,6 +96,19 @@ TEST_F(RoadTest, FailedCopyIsReportedAtTheEndAfterEveryOtherStep) {
     EXPECT_EQ(windows.calls[windows.calls.size() - 2], "ClosePrinter(#20816)");
     EXPECT_EQ(windows.calls.back(), kFailureMessage);
     EXPECT_EQ(CallsOf("AfxMessageBox").size(), 1u);
+}
+
+// Without the spooler's functions nothing is begun: no file copied, no page read, no value
+// written; the user is told what is missing.
+TEST_F(RoadTest, MissingSpoolerIsReportedBeforeAnythingIsDone) {
+    windows.spoolerMissing = true;
+    EXPECT_EQ(Run(), InstallResult::Failed);
+    const Calls expected = {
+        "LoadSpooler()",
+        "AfxMessageBox(" + std::to_string(IDS_SYSTEM_COMPONENT_MISSING) + ", 0, 0)",
+    };
+    EXPECT_EQ(windows.calls, expected);
+    EXPECT_TRUE(windows.values.empty());
 }
 
 TEST_F(RoadTest, UnregisteredDriverIsReportedAndTheLaterStepsStillRun) {
