@@ -5,9 +5,12 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <shlwapi.h>
 
 #include <string>
 
+#include "../../framework/win_app.h"
+#include "../../framework/work_area.h"
 #include "../../pages/about_dlg.h"
 #include "../../pages/detail_setting_dlg.h"
 #include "../../pages/resource.h"
@@ -87,8 +90,7 @@ class InProcessPageTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         // As the program does at start-up: page 1 holds a trackbar.
-        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
-        ::InitCommonControlsEx(&controls);
+        ASSERT_TRUE(AfxInitCommonControls());
     }
     static HICON MainFrameIcon() {
         return ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME));
@@ -157,6 +159,51 @@ TEST_F(InProcessPageTest, DetailPageIconsAreTheMainFrameIcon) {
 
     ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_CANCEL_BTN, BN_CLICKED), 0);
     EXPECT_EQ(page.WaitForResult(), IDOK);
+}
+
+// The manifest names the common controls of version 6, and this program carries the same
+// manifest as setup.exe: the comctl32 that the pages use is that version.
+TEST_F(InProcessPageTest, PagesUseCommonControlsVersion6) {
+    HMODULE comctl32 = ::GetModuleHandleW(L"comctl32.dll");
+    ASSERT_NE(comctl32, nullptr);
+    using GetVersionFunction = HRESULT(CALLBACK*)(DLLVERSIONINFO*);
+    const auto getVersion = reinterpret_cast<GetVersionFunction>(
+        reinterpret_cast<void*>(::GetProcAddress(comctl32, "DllGetVersion")));
+    ASSERT_NE(getVersion, nullptr);
+    DLLVERSIONINFO version{};
+    version.cbSize = sizeof version;
+    ASSERT_EQ(getVersion(&version), S_OK);
+    EXPECT_EQ(version.dwMajorVersion, 6u);
+}
+
+// The About box draws its icon at the system's icon size.
+TEST_F(InProcessPageTest, AboutBoxIconHasTheSystemIconSize) {
+    PageOnThread<CAboutDlg> about;
+    HWND window = about.WaitForWindow(L"关于 ZILT");
+    ASSERT_NE(window, nullptr);
+    HWND iconControl = ::GetDlgItem(window, IDC_STATIC);
+    ASSERT_NE(iconControl, nullptr);
+    HICON icon = reinterpret_cast<HICON>(::SendMessageW(iconControl, STM_GETICON, 0, 0));
+    ASSERT_NE(icon, nullptr);
+    ICONINFO info{};
+    ASSERT_TRUE(::GetIconInfo(icon, &info));
+    BITMAP colour{};
+    ::GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof colour, &colour);
+    EXPECT_EQ(colour.bmWidth, ::GetSystemMetrics(SM_CXICON));
+    if (info.hbmColor) ::DeleteObject(info.hbmColor);
+    ::DeleteObject(info.hbmMask);
+    ::PostMessageW(window, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(about.WaitForResult(), IDOK);
+}
+
+// Windows NT 4.0 has no monitor functions; its one monitor's work area, from the system
+// parameters, is the same area the monitor functions give on a one-monitor display.
+TEST_F(InProcessPageTest, WorkAreaWithoutMonitorFunctionsIsThePrimaryMonitors) {
+    RECT fallback{}, monitor{};
+    ASSERT_TRUE(AfxGetPrimaryWorkArea(fallback));
+    ASSERT_TRUE(AfxGetWorkArea(::GetDesktopWindow(), monitor));
+    EXPECT_TRUE(::EqualRect(&fallback, &monitor));
+    EXPECT_GT(fallback.right - fallback.left, 0);
 }
 
 }  // namespace

@@ -206,3 +206,15 @@ bool CopySamplePackage(const std::wstring& workDir) {
     ::FindClose(search);
     return copied && files > 0;
 }
+
+DllOverrides::DllOverrides(const wchar_t* overrides) {
+    wchar_t previous[1024] = {};
+    ::GetEnvironmentVariableW(L"WINEDLLOVERRIDES", previous, 1024);
+    m_previous = previous;
+    const std::wstring now = m_previous.empty() ? overrides : m_previous + L";" + overrides;
+    ::SetEnvironmentVariableW(L"WINEDLLOVERRIDES", now.c_str());
+}
+
+DllOverrides::~DllOverrides() {
+    ::SetEnvironmentVariableW(L"WINEDLLOVERRIDES", m_previous.empty() ? nullptr : m_previous.c_str());
+}

@@ -88,6 +88,20 @@ bool CopySamplePackage(const std::wstring& workDir);
 // default.
 void SetReportedWindowsVersion(const wchar_t* version);
 
+// Wine's DLL load order for the programs started while the object lives: the overrides
+// given ("comctl32,winspool.drv=n,b" asks for a DLL beside the program before the system's,
+// as Windows searches; "=d" makes it missing), after those already in force.
+class DllOverrides {
+public:
+    explicit DllOverrides(const wchar_t* overrides);
+    ~DllOverrides();
+    DllOverrides(const DllOverrides&) = delete;
+    DllOverrides& operator=(const DllOverrides&) = delete;
+
+private:
+    std::wstring m_previous;
+};
+
 // Sets the reported version for the lifetime of the object and puts Wine's default back.
 class ReportedWindowsVersion {
 public:

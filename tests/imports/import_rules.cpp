@@ -1,5 +1,6 @@
 #include "tests/imports/import_rules.h"
 
+#include <algorithm>
 #include <cctype>
 #include <map>
 #include <sstream>
@@ -31,6 +32,20 @@ std::vector<std::string> Fields(const std::string& line) {
     while (std::getline(in, field, '\t'))
         if (!field.empty()) fields.push_back(field);
     return fields;
+}
+
+// The DLLs that Windows loads only from the system directory, whatever lies beside the
+// program: the KnownDLLs (HKLM\SYSTEM\CurrentControlSet\Control\Session Manager\KnownDLLs)
+// that every release from Windows NT 4.0 on has, or loads as dependencies of those.
+const char* const kKnownDlls[] = {
+    "advapi32.dll", "comdlg32.dll", "gdi32.dll", "kernel32.dll", "msvcrt.dll",
+    "ole32.dll",    "oleaut32.dll", "rpcrt4.dll", "shell32.dll", "user32.dll",
+};
+
+bool IsKnownDll(const std::string& dll) {
+    for (const char* known : kKnownDlls)
+        if (Lower(dll) == known) return true;
+    return false;
 }
 
 // The subsystem version the oldest release's loader accepts.
@@ -96,7 +111,15 @@ std::vector<std::string> CheckImage(const PeImage& image, const std::vector<Expo
     if (image.hasDelayImports)
         problems.push_back("the image has delay-loaded imports, which this check does not read");
 
+    std::vector<std::string> planted;
     for (const PeImport& import : image.imports) {
+        if (!IsKnownDll(import.dll) &&
+            std::find(planted.begin(), planted.end(), import.dll) == planted.end()) {
+            planted.push_back(import.dll);
+            problems.push_back(import.dll +
+                               " is imported, but is no KnownDLL: Windows would load a copy "
+                               "beside setup.exe first; load it from the system directory");
+        }
         const std::string name = import.dll + " " + import.function;
         const ExportFact* fact = nullptr;
         for (const ExportFact& f : facts)

@@ -32,7 +32,8 @@ bool ReadExportTable(const std::string& text, std::vector<ExportFact>& facts, st
 // for the C runtime, msvcrt.dll, the one that Windows 2000 ships (the Visual C++ 6.0 runtime).
 WindowsRelease OldestReleaseFor(const std::string& dll);
 
-// Everything that keeps the image from starting on the oldest release, one sentence each:
-// an import newer than its floor, an import the table does not know (it must be looked up
-// before it lands), a delay-loaded import, and a header that asks for a newer subsystem.
+// Everything that keeps the image from starting on the oldest release, or that would let it
+// load a planted DLL, one sentence each: an import newer than its floor, an import the table
+// does not know (it must be looked up before it lands), a DLL imported that is no KnownDLL,
+// a delay-loaded import, and a header that asks for a newer subsystem.
 std::vector<std::string> CheckImage(const PeImage& image, const std::vector<ExportFact>& facts);

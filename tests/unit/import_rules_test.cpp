@@ -89,6 +89,18 @@ TEST(CheckImageTest, AnImportTheTableDoesNotKnowFails) {
     EXPECT_EQ(problems[1].rfind("SHELL32.dll #680 is not in the table", 0), 0u) << problems[1];
 }
 
+// A DLL that is no KnownDLL would be looked for beside setup.exe first: named once, however
+// many of its functions are imported.
+TEST(CheckImageTest, ImportFromADllThatIsNoKnownDllFails) {
+    std::vector<ExportFact> facts = Table();
+    facts.push_back({"WINSPOOL.DRV", "AddPrinterA", WindowsRelease::Nt4, "spooler"});
+    facts.push_back({"WINSPOOL.DRV", "ClosePrinter", WindowsRelease::Nt4, "spooler"});
+    const std::vector<std::string> problems = CheckImage(
+        ImageImporting({{"WINSPOOL.DRV", "AddPrinterA"}, {"WINSPOOL.DRV", "ClosePrinter"}}), facts);
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_EQ(problems[0].rfind("WINSPOOL.DRV is imported, but is no KnownDLL", 0), 0u) << problems[0];
+}
+
 TEST(CheckImageTest, HeaderAskingForANewerSubsystemFails) {
     struct Case {
         uint16_t major, minor;
