@@ -4,12 +4,11 @@
 
 #include <cstdint>
 
+#include "engine/driver_environment.h"
 #include "engine/fixed_text.h"
 
 class WindowsServices;
 
-// The spooler's environment of the driver this wizard installs.
-constexpr const char* kDriverEnvironment = "Windows NT x86";
 
 // The buffer of the first query; the spooler's directory fits it on every Windows.
 constexpr uint32_t kDriverDirectorySize = 255;

@@ -12,10 +12,10 @@ void CAboutDlg::DoDataExchange(CDataExchange*) {}
 
 BOOL CAboutDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    // The icon control of the template (the first with IDC_STATIC) is given the icon at the
+    // The icon control, the first of the template, is given the icon at the
     // system's icon size, which grows with the DPI now that the program declares itself
     // DPI-aware. A shared icon, which the system keeps and frees.
-    HWND iconControl = GetDlgItem(IDC_STATIC);
+    HWND iconControl = ::GetWindow(m_hWnd, GW_CHILD);
     HANDLE icon = ::LoadImageW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON,
                                ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON),
                                LR_SHARED);

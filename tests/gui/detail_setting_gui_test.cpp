@@ -14,6 +14,17 @@
 
 namespace {
 
+// The system Wine reports to the wizard in these tests, and the radio button page 1 marks
+// for it. 64-bit Wine reports the NT releases of 32-bit Windows from 2000 on only to
+// 32-bit programs; the 64-bit build of the tests reports Windows NT 4.0.
+#ifdef _WIN64
+constexpr const wchar_t* kReportedSystem = L"nt40";
+constexpr int kReportedSystemRadio = IDC_OS_NT40;
+#else
+constexpr const wchar_t* kReportedSystem = L"winxp";
+constexpr int kReportedSystemRadio = IDC_OS_WINXP;
+#endif
+
 std::vector<std::wstring> Wide(std::initializer_list<const char*> texts) {
     std::vector<std::wstring> out;
     for (const char* text : texts) out.emplace_back(text, text + std::char_traits<char>::length(text));
@@ -37,7 +48,7 @@ std::wstring SelectedText(HWND page, int list) {
 // Starts the wizard and goes on to page 2.
 class DetailPageGuiTest : public ::testing::Test {
 protected:
-    DetailPageGuiTest() : m_version(L"winxp"), m_wizard(m_work.path()) {}
+    DetailPageGuiTest() : m_version(kReportedSystem), m_wizard(m_work.path()) {}
 
     void CancelWizard(HWND page) {
         ClickButton(page, IDC_CANCEL_BTN);
@@ -156,7 +167,7 @@ TEST_F(DetailPageGuiTest, BackAndNextOpenBothPagesAfresh) {
 
     HWND selectOsAgain = m_wizard.WaitForPage(L"Select OS");
     ASSERT_NE(selectOsAgain, nullptr) << "Back did not return to page 1";
-    EXPECT_EQ(::SendDlgItemMessageW(selectOsAgain, IDC_OS_WINXP, BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(::SendDlgItemMessageW(selectOsAgain, kReportedSystemRadio, BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_EQ(::SendDlgItemMessageW(selectOsAgain, IDC_OS_WIN2000, BM_GETCHECK, 0, 0), BST_UNCHECKED);
     ClickButton(selectOsAgain, IDC_NEXT);
 

@@ -5,6 +5,10 @@
 
 #include <vector>
 
+#include "../../engine/driver_environment.h"
+#include "driver_package.h"
+#include "spooler_state.h"
+
 namespace {
 
 void AddFiles(const std::wstring& directory, const std::wstring& prefix, std::set<std::wstring>& files) {
@@ -39,21 +43,19 @@ InstallTrace TakeInstallTrace() {
         }
     }
 
-    wchar_t environment[] = L"Windows NT x86";
+    char* environment = const_cast<char*>(kDriverEnvironment);
     needed = count = 0;
-    ::EnumPrinterDriversW(nullptr, environment, 1, nullptr, 0, &needed, &count);
+    ::EnumPrinterDriversA(nullptr, environment, 1, nullptr, 0, &needed, &count);
     if (needed) {
         std::vector<BYTE> buffer(needed);
-        if (::EnumPrinterDriversW(nullptr, environment, 1, buffer.data(), needed, &needed, &count)) {
-            const auto* drivers = reinterpret_cast<const DRIVER_INFO_1W*>(buffer.data());
-            for (DWORD i = 0; i < count; ++i) trace.drivers.insert(drivers[i].pName);
+        if (::EnumPrinterDriversA(nullptr, environment, 1, buffer.data(), needed, &needed, &count)) {
+            const auto* drivers = reinterpret_cast<const DRIVER_INFO_1A*>(buffer.data());
+            for (DWORD i = 0; i < count; ++i) trace.drivers.insert(Widen(drivers[i].pName));
         }
     }
 
-    wchar_t directory[MAX_PATH] = {};
-    if (::GetPrinterDriverDirectoryW(nullptr, environment, 1, reinterpret_cast<BYTE*>(directory),
-                                     sizeof directory, &needed))
-        AddFiles(directory, L"", trace.driverFiles);
+    const std::wstring directory = DriverDirectory();
+    if (!directory.empty()) AddFiles(directory, L"", trace.driverFiles);
 
     trace.userWindows = ReadKey(HKEY_CURRENT_USER, kUserWindowsKey);
     trace.ports = ReadKey(HKEY_LOCAL_MACHINE, kPortsKey);

@@ -4,23 +4,24 @@
 
 #include <cstring>
 
+#include "../../engine/driver_environment.h"
 #include "driver_package.h"
 
 namespace {
 
-char* Environment() { return const_cast<char*>("Windows NT x86"); }
+char* Environment() { return const_cast<char*>(kDriverEnvironment); }
 
 std::string Text(const char* text) { return text ? text : ""; }
 
 }  // namespace
 
 std::wstring DriverDirectory() {
-    wchar_t directory[MAX_PATH] = {};
+    char directory[MAX_PATH] = {};
     DWORD needed = 0;
-    if (!::GetPrinterDriverDirectoryW(nullptr, const_cast<wchar_t*>(L"Windows NT x86"), 1,
-                                      reinterpret_cast<BYTE*>(directory), sizeof directory, &needed))
+    if (!::GetPrinterDriverDirectoryA(nullptr, Environment(), 1, reinterpret_cast<BYTE*>(directory),
+                                      sizeof directory, &needed))
         return std::wstring();
-    return directory;
+    return Widen(directory);
 }
 
 PrinterFacts FindPrinter(const std::string& name) {

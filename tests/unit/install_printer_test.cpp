@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "finish_fixture.h"
+#include "engine/driver_environment.h"
 #include "pages/resource.h"
 
 namespace {
@@ -27,7 +28,7 @@ TEST_F(RoadTest, MakesEveryCallWithItsArgumentsInOrder) {
     const std::string d = kDriverDir;
     const Calls expected = {
         "LoadSpooler()",
-        "GetPrinterDriverDirectoryA(Windows NT x86, 1, 255, zero-filled)",
+        "GetPrinterDriverDirectoryA(" + std::string(kDriverEnvironment) + ", 1, 255, zero-filled)",
         "read port",
         "read model",
         "CopyFileA(win2k\\Z34.DLL, " + d + "\\Z34.DLL, FALSE)",
@@ -63,7 +64,7 @@ TEST_F(RoadTest, FillsTheDriverAndPrinterRecordsAndWritesBothValues) {
     const RecordingServices::DriverRecord& driver = windows.driver;
     EXPECT_EQ(driver.cVersion, 2u);
     EXPECT_EQ(driver.name, "ZRT-340");
-    EXPECT_EQ(driver.environment, "Windows NT x86");
+    EXPECT_EQ(driver.environment, kDriverEnvironment);
     EXPECT_EQ(driver.driverPath, "\\uniDRV.DLL");
     EXPECT_EQ(driver.dataFile, "\\Z34.GPD");
     EXPECT_EQ(driver.configFile, "\\uniDRVui.DLL");
@@ -239,10 +240,11 @@ const std::string kLongDir = "D:\\" + std::string(297, 'd');  // 300 characters
 const std::string kLongerThanFirstBuffer = "D:\\" + std::string(253, 'd');  // 256 characters
 
 std::string QueryOf(const std::string& directory) {
-    return "GetPrinterDriverDirectoryA(Windows NT x86, 1, " + std::to_string(directory.size() + 1) +
+    return "GetPrinterDriverDirectoryA(" + std::string(kDriverEnvironment) + ", 1, " + std::to_string(directory.size() + 1) +
            ", zero-filled)";
 }
-const std::string kFirstQuery = "GetPrinterDriverDirectoryA(Windows NT x86, 1, 255, zero-filled)";
+const std::string kFirstQuery =
+    "GetPrinterDriverDirectoryA(" + std::string(kDriverEnvironment) + ", 1, 255, zero-filled)";
 
 const DirectoryCase kDirectoryCases[] = {
     {"fits the first buffer", kDriverDir, false, -1, {kFirstQuery}, true},
