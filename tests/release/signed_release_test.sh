@@ -44,7 +44,7 @@ if ! SIGN_PASSWORD="test password" release "$scratch/release.log" --sign "$scrat
 fi
 grep -v '^\[' "$scratch/release.log" || true
 check "the release folder holds setup.exe and SHA256SUMS, nothing else" \
-  test "$(cd "$out" && ls -A | tr '\n' ' ')" = "SHA256SUMS setup.exe "
+  test "$(cd "$out" && LC_ALL=C ls -A | tr '\n' ' ')" = "SHA256SUMS setup.exe "
 check "SHA256SUMS is one line: the digest, two spaces, setup.exe" \
   grep -qxE '[0-9a-f]{64}  setup\.exe' "$out/SHA256SUMS"
 check "SHA256SUMS has one line" test "$(wc -l <"$out/SHA256SUMS")" -eq 1
