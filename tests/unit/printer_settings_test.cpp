@@ -1,5 +1,5 @@
-// Steps 13 and 14: the texts of the two registry values and their byte counts, and which
-// of the page's controls are read for them.
+// The default printer and the port settings: the texts of the two registry values and
+// their byte counts, and which of the page's controls are read for them.
 #include <gtest/gtest.h>
 
 #include "finish_fixture.h"
