@@ -34,15 +34,24 @@ bool ClassifyOsVersion(uint32_t platformId, uint32_t majorVersion, uint32_t mino
     }
 }
 
-void DetectOsKind(WindowsServices& windows) {
-    // The extended record first; systems older than NT 4.0 SP6 know only the short one.
-    OsVersionRecord record;
+bool QueryOsVersion(WindowsServices& windows, OsVersionRecord& record) {
     std::memset(&record, 0, sizeof record);
     record.dwOSVersionInfoSize = sizeof record;
-    if (!windows.GetVersionExA(record)) {
-        record.dwOSVersionInfoSize = 148;
-        if (!windows.GetVersionExA(record)) return;
-    }
+    if (windows.GetVersionExA(record)) return true;
+    record.dwOSVersionInfoSize = 148;
+    return windows.GetVersionExA(record);
+}
+
+const char* OsKindName(OsKind kind) {
+    static const char* const kNames[] = {
+        "an unknown Windows", "Windows 95", "Windows 98", "Windows NT 4.0", "Windows 2000",
+        "Windows XP",         "Windows Server 2003", "Windows Vista", "Windows 7"};
+    return kind >= OsUnknown && kind <= OsWin7 ? kNames[kind] : kNames[OsUnknown];
+}
+
+void DetectOsKind(WindowsServices& windows) {
+    OsVersionRecord record;
+    if (!QueryOsVersion(windows, record)) return;
     OsKind kind;
     if (ClassifyOsVersion(record.dwPlatformId, record.dwMajorVersion, record.dwMinorVersion, kind))
         g_osKind = kind;

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 class WindowsServices;
+struct OsVersionRecord;
 
 enum OsKind : int32_t {
     OsUnknown = 0,
@@ -24,6 +25,13 @@ extern OsKind g_osKind;
 // The kind for what Windows reports; false for a version the wizard does not know.
 bool ClassifyOsVersion(uint32_t platformId, uint32_t majorVersion, uint32_t minorVersion,
                        OsKind& kind);
+
+// Asks Windows for its version: the extended record first, then, on systems older than
+// NT 4.0 SP6, which know only the short one, that. False when both queries fail.
+bool QueryOsVersion(WindowsServices& windows, OsVersionRecord& record);
+
+// The name of the kind, "Windows XP" for example; "an unknown Windows" for OsUnknown.
+const char* OsKindName(OsKind kind);
 
 // Asks Windows for its version and stores the kind in g_osKind. A version the wizard does
 // not know, or a failed query, leaves g_osKind as it was.

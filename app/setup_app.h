@@ -8,8 +8,9 @@ public:
     CSetupApp();
     ~CSetupApp() override;
 
-    // Runs page 1 and page 2 in turn until the wizard ends and keeps what they did as the
-    // exit status; always FALSE, so the program ends when the pages do.
+    // Does what the command line asks (by default runs page 1 and page 2 in turn until the
+    // wizard ends) and keeps the outcome as the exit status; always FALSE, so the program
+    // ends when the work does.
     BOOL InitInstance() override;
 
     DECLARE_MESSAGE_MAP()

@@ -41,3 +41,7 @@ const char* const ParityTable[kParityCount] = {"E", "M", "N", "O", "S"};
 
 // None is one blank, XonXoff "x", Hardware "p".
 const char* const FlowControlTable[kFlowControlCount] = {" ", "x", "p"};
+
+const char* const ParityItems[kParityCount] = {"Even", "Mark", "None", "Odd", "Space"};
+
+const char* const FlowControlItems[kFlowControlCount] = {"None", "XonXoff", "Hardware"};

@@ -37,6 +37,9 @@ extern const char* const ByteSizeTable[kByteSizeCount];
 extern const char* const StopBitsTable[kStopBitsCount];
 extern const char* const ParityTable[kParityCount];
 extern const char* const FlowControlTable[kFlowControlCount];
+// The items of the parity and flow-control lists, whose written texts differ from them.
+extern const char* const ParityItems[kParityCount];
+extern const char* const FlowControlItems[kFlowControlCount];
 
 // What the name field shows when page 2 opens, before a model is chosen: 36 letters.
 extern const StoredText InitialNameText;

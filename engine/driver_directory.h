@@ -1,5 +1,5 @@
-// Step 1 of the Finish work: the folder in which the print spooler keeps the drivers that
-// it loads, the one the driver files are copied into.
+// What the Finish work asks first: the folder in which the print spooler keeps the drivers
+// that it loads, the one the driver files are copied into.
 #pragma once
 
 #include <cstdint>

@@ -1,50 +1,54 @@
 #include "engine/driver_files.h"
 
 #include "engine/catalogue.h"
+#include "engine/report.h"
 #include "platform/windows_services.h"
 
 namespace {
 
-// The Unidrv files that every model's driver is made of, as source and destination formats.
-struct UnidrvFile {
-    const char* source;
-    const char* destination;  // %s: the driver directory
-};
-
-const UnidrvFile kUnidrvFiles[] = {
-    {"win2k\\uniDRVui.DLL", "%s\\uniDRVui.DLL"},  // 5: the configuration module
-    {"win2k\\uniDRV.DLL", "%s\\uniDRV.DLL"},      // 6: the driver module
-    {"win2k\\UNIDRV.HLP", "%s\\UNIDRV.HLP"},      // 7: the help file
-    {"win2k\\UNIRES.DLL", "%s\\UNIRES.DLL"},      // 8 to 10: dependent files
-    {"win2k\\TTFSUB.GPD", "%s\\TTFSUB.GPD"},
-    {"win2k\\STDNAMES.GPD", "%s\\STDNAMES.GPD"},
-};
+// The Unidrv files that every model's driver is made of, in the order they are copied: the
+// configuration module, the driver module, the help file and three dependent files.
+const char* const kUnidrvFiles[] = {"uniDRVui.DLL", "uniDRV.DLL",  "UNIDRV.HLP",
+                                    "UNIRES.DLL",   "TTFSUB.GPD", "STDNAMES.GPD"};
 
 using FileName = FixedText<kMaxPath - 1>;
 
 // A name cut short at the longest path would name another file: such a copy is not made.
-bool Copy(WindowsServices& windows, const FileName& source, const FileName& destination) {
-    if (!source.complete() || !destination.complete()) return false;
-    return windows.CopyFileA(source.c_str(), destination.c_str(), false);
+bool Copy(WindowsServices& windows, Report& report, const FileName& source,
+          const FileName& destination) {
+    const FixedText<1023> what =
+        FormatText<1023>("copy %s to %s", source.c_str(), destination.c_str());
+    if (!source.complete() || !destination.complete()) {
+        report.Failed(what.c_str(), 0);
+        return false;
+    }
+    if (!windows.CopyFileA(source.c_str(), destination.c_str(), false)) {
+        report.Failed(what.c_str(), windows.GetLastError());
+        return false;
+    }
+    report.Done(what.c_str());
+    return true;
 }
 
 }  // namespace
 
-bool CopyDriverFiles(WindowsServices& windows, const DriverDirectory& directory,
+DriverFileNames DriverFilesOf(const ModelEntry& model) {
+    DriverFileNames files;
+    files.names[0].AppendFormatted("%s%s", model.resourceDllBaseName, ".DLL");
+    files.names[1].AppendFormatted("%s%s", model.gpdBaseName, ".GPD");
+    for (size_t i = 0; i < 6; ++i) files.names[2 + i].Append(kUnidrvFiles[i]);
+    return files;
+}
+
+bool CopyDriverFiles(WindowsServices& windows, Report& report, const DriverDirectory& directory,
                      const ModelEntry& model) {
     if (directory.empty()) return false;
-    const char* const folder = directory.c_str();
     bool allCopied = true;
-
-    // 3: the model's resource DLL; 4: its GPD file, the driver's data file.
-    if (!Copy(windows, FormatText("win2k\\%s%s", model.resourceDllBaseName, ".DLL"),
-              FormatText("%s\\%s%s", folder, model.resourceDllBaseName, ".DLL")))
-        allCopied = false;
-    if (!Copy(windows, FormatText("win2k\\%s%s", model.gpdBaseName, ".GPD"),
-              FormatText("%s\\%s%s", folder, model.gpdBaseName, ".GPD")))
-        allCopied = false;
-
-    for (const UnidrvFile& file : kUnidrvFiles)
-        if (!Copy(windows, FormatText(file.source), FormatText(file.destination, folder))) allCopied = false;
+    // The model's resource DLL and its GPD file, the driver's data file, then the Unidrv files.
+    const DriverFileNames files = DriverFilesOf(model);
+    for (const DriverFileName& file : files.names)
+        if (!Copy(windows, report, FormatText("win2k\\%s", file.c_str()),
+                  FormatText("%s\\%s", directory.c_str(), file.c_str())))
+            allCopied = false;
     return allCopied;
 }

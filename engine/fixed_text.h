@@ -38,6 +38,12 @@ public:
     }
     void Append(const char* text) { Append(text, std::strlen(text)); }
     void Append(char c) { Append(&c, 1); }
+    // Takes on text that a helper wrote into data() itself: its new length, and whether all
+    // of it fitted.
+    void Adopt(size_t length, bool fitted) {
+        m_length = length;
+        if (!fitted) m_complete = false;
+    }
     template <class... Texts>
     void AppendFormatted(const char* format, Texts... texts) {
         const char* const list[] = {texts..., nullptr};

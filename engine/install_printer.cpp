@@ -4,65 +4,72 @@
 #include "engine/driver_directory.h"
 #include "engine/driver_files.h"
 #include "engine/driver_registration.h"
+#include "engine/install_record.h"
+#include "engine/messages.h"
 #include "engine/page_selections.h"
 #include "engine/printer_settings.h"
-#include "pages/resource.h"
+#include "engine/report.h"
 #include "platform/windows_services.h"
 
 namespace {
 
 bool IsRow(long row, size_t rowCount) { return row >= 0 && static_cast<size_t>(row) < rowCount; }
 
-void ReportFailure(WindowsServices& windows) {
-    windows.AfxMessageBox(IDS_INSTALL_FAILED, 0, 0);
-}
-
 }  // namespace
 
-InstallResult InstallPrinter(WindowsServices& windows, PageSelections& page) {
+InstallResult InstallPrinter(WindowsServices& windows, Report& report, PageSelections& page) {
     // Without the spooler nothing can be installed: nothing is begun.
     if (!windows.LoadSpooler()) {
-        windows.AfxMessageBox(IDS_SYSTEM_COMPONENT_MISSING, 0, 0);
+        report.Failed("load the print spooler (winspool.drv) from the system directory",
+                      windows.GetLastError());
+        report.Tell(IDS_SYSTEM_COMPONENT_MISSING);
         return InstallResult::Failed;
     }
 
-    // 1.
     const DriverDirectory directory = QueryDriverDirectory(windows);
+    if (directory.empty()) report.Failed("ask the spooler for its driver directory", windows.GetLastError());
+    else report.Line(FormatText<1023>("driver directory: %s", directory.c_str()).c_str());
 
-    // 2. The lists always hold a selection; without one there is no model to install.
+    // The lists always hold a selection; without one there is no model to install.
     const long portRow = page.PortRow();
     const long modelRow = page.ModelRow();
     if (!IsRow(portRow, kPortCount) || !IsRow(modelRow, kModelCount)) {
-        ReportFailure(windows);
+        report.Line("the model or the port is not a row of its list: nothing installed");
+        report.Tell(IDS_INSTALL_FAILED);
         return InstallResult::Failed;
     }
     const ModelEntry& model = ModelTable[modelRow];
     const char* const port = PortTable[portRow];
 
-    // 3 to 10.
-    const bool filesCopied = CopyDriverFiles(windows, directory, model);
-    // 11.
-    const bool driverRegistered = RegisterDriver(windows, model);
-    // 12.
-    const AddedPrinter printer = AddPrinter(windows, model, port);
+    const bool filesCopied = CopyDriverFiles(windows, report, directory, model);
+    const bool driverRegistered = RegisterDriver(windows, report, model);
+    const AddedPrinter printer = AddPrinter(windows, report, model, port);
 
-    // 13. The user's default printer must name a printer that exists.
+    // The user's default printer must name a printer that exists.
     bool settingsWritten = true;
     if (page.SetDefaultCheck() == kBstChecked && printer.exists)
-        settingsWritten = WriteDefaultPrinter(windows, model, port) == SettingWrite::Written;
+        settingsWritten = WriteDefaultPrinter(windows, report, model, port) == SettingWrite::Written;
 
-    // 14.
+    // The record comes before the port's settings, so that it holds them as they were.
+    bool recorded = true;
+    if (printer.exists)
+        recorded = WriteInstallRecord(windows, report, model.driverName, port, IsSerialPortRow(portRow));
+
     bool portSettingsRead = true;
     if (IsSerialPortRow(portRow)) {
-        const SettingWrite written = WritePortSettings(windows, page, port);
+        const SettingWrite written = WritePortSettings(windows, report, page, port);
         portSettingsRead = written != SettingWrite::Unreadable;
         if (written != SettingWrite::Written) settingsWritten = false;
     }
 
-    // 15.
     if (printer.handle) windows.ClosePrinter(printer.handle);
 
-    const bool installed = filesCopied && driverRegistered && printer.exists && portSettingsRead;
-    if (!installed) ReportFailure(windows);
-    return installed && settingsWritten ? InstallResult::Installed : InstallResult::Failed;
+    const bool installed = filesCopied && driverRegistered && printer.onPort && portSettingsRead;
+    if (!installed) report.Tell(IDS_INSTALL_FAILED);
+    return installed && settingsWritten && recorded ? InstallResult::Installed : InstallResult::Failed;
+}
+
+InstallResult InstallPrinter(WindowsServices& windows, PageSelections& page) {
+    Report report(windows, nullptr, false);
+    return InstallPrinter(windows, report, page);
 }

@@ -4,7 +4,7 @@
 #include <windows.h>
 
 // The longest text of the string table, with its zero.
-constexpr int kLongestStringResource = 512;
+constexpr int kLongestStringResource = 1024;
 
 // Copies the string resource id into buffer, zero-terminated and cut to its size, and
 // returns its length: 0 when there is none. Wide, so that the text reads as written

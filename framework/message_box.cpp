@@ -25,6 +25,8 @@ int AfxMessageBox(const char* text, UINT style, UINT) {
     return ShowMessageBox(wide, style);
 }
 
+int AfxMessageBox(const wchar_t* text, UINT style, UINT) { return ShowMessageBox(text, style); }
+
 int AfxMessageBox(UINT textId, UINT style, UINT) {
     wchar_t text[kLongestStringResource];
     AfxLoadString(textId, text, kLongestStringResource);

@@ -3,6 +3,7 @@
 #include "app/os_kind.h"
 #include "engine/catalogue.h"
 #include "engine/display_text.h"
+#include "engine/report.h"
 #include "framework/load_string.h"
 #include "framework/message_box.h"
 #include "framework/paint_dc.h"
@@ -12,18 +13,9 @@
 
 namespace {
 
-// The rows selected when the page opens.
-constexpr WPARAM kInitialModelRow = 0;
-constexpr WPARAM kInitialPortRow = 0;      // "LPT1"
-constexpr WPARAM kInitialBaudRateRow = 5;  // "19200"
-constexpr WPARAM kInitialByteSizeRow = 3;  // "8"
-constexpr WPARAM kInitialStopBitsRow = 0;  // "1"
-constexpr WPARAM kInitialParityRow = 2;    // "None"
-constexpr WPARAM kInitialFlowRow = 2;      // "Hardware"
-
 LRESULT SelectedRow(HWND list) { return ::SendMessageW(list, CB_GETCURSEL, 0, 0); }
 
-void SelectRow(HWND list, WPARAM row) { ::SendMessageW(list, CB_SETCURSEL, row, 0); }
+void SelectRow(HWND list, long row) { ::SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(row), 0); }
 
 DisplayText ModelDisplayText(LRESULT row) {
     const ModelEntry& model = ModelTable[row];
@@ -47,6 +39,12 @@ CDetailSettingDlg::CDetailSettingDlg(CWnd* parent)
     : CDialog(IDD, parent),
       m_hIcon(::LoadIconW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(IDR_MAINFRAME))) {}
 
+CDetailSettingDlg::CDetailSettingDlg(const PageChoices& choices, Report& report, CWnd* parent)
+    : CDetailSettingDlg(parent) {
+    m_choices = choices;
+    m_report = &report;
+}
+
 void CDetailSettingDlg::DoDataExchange(CDataExchange*) {}
 
 BOOL CDetailSettingDlg::OnInitDialog() {
@@ -63,12 +61,16 @@ BOOL CDetailSettingDlg::OnInitDialog() {
         SendDlgItemMessage(IDC_MODULE, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
     }
     m_pModule = GetDlgItem(IDC_MODULE);
-    SelectRow(m_pModule, kInitialModelRow);
-    SendDlgItemMessage(IDC_SET_DEFAULT, BM_SETCHECK, BST_UNCHECKED);
+    SelectRow(m_pModule, m_choices.modelRow);
+    SendDlgItemMessage(IDC_SET_DEFAULT, BM_SETCHECK,
+                       m_choices.setDefault ? BST_CHECKED : BST_UNCHECKED);
 
-    // Not the text of the selected model: the field changes only once the user picks one.
+    // Not the text of the selected model: the field changes only once a model is chosen,
+    // by the user or by the command line.
     SetDlgItemText(IDC_PRINTER_NAME,
-                   DecodeDisplayText(InitialNameText.text, InitialNameText.key).c_str());
+                   m_choices.modelChosen && IsModelRow(m_choices.modelRow)
+                       ? ModelDisplayText(m_choices.modelRow).c_str()
+                       : DecodeDisplayText(InitialNameText.text, InitialNameText.key).c_str());
 
     m_pPort = GetDlgItem(IDC_PORT);
     m_pBaudRate = GetDlgItem(IDC_BAUDRATE);
@@ -77,15 +79,15 @@ BOOL CDetailSettingDlg::OnInitDialog() {
     m_pParity = GetDlgItem(IDC_PARITY);
     m_pFlowControl = GetDlgItem(IDC_FLOWCONTROL);
 
-    // Selecting from here sends no selection change, so the serial lists are disabled
-    // directly: the initial port is a parallel one.
-    SelectRow(m_pPort, kInitialPortRow);
-    SelectRow(m_pBaudRate, kInitialBaudRateRow);
-    SelectRow(m_pByteSize, kInitialByteSizeRow);
-    SelectRow(m_pStopBits, kInitialStopBitsRow);
-    SelectRow(m_pParity, kInitialParityRow);
-    SelectRow(m_pFlowControl, kInitialFlowRow);
-    EnableSerialLists(FALSE);
+    // Selecting from here sends no selection change, so the serial lists are enabled or
+    // disabled directly: disabled for the initial port, a parallel one.
+    SelectRow(m_pPort, m_choices.portRow);
+    SelectRow(m_pBaudRate, m_choices.baudRateRow);
+    SelectRow(m_pByteSize, m_choices.byteSizeRow);
+    SelectRow(m_pStopBits, m_choices.stopBitsRow);
+    SelectRow(m_pParity, m_choices.parityRow);
+    SelectRow(m_pFlowControl, m_choices.flowControlRow);
+    EnableSerialLists(IsSerialPortRow(m_choices.portRow));
 
     return TRUE;  // the focus goes to the first tab stop, the model list
 }
@@ -135,7 +137,10 @@ void CDetailSettingDlg::OnBack() { CDialog::OnCancel(); }
 void CDetailSettingDlg::OnFinish() {
     m_exitCode = RunFinish(
         g_osKind, [this] { return InstallPrinter(); },
-        [] { AfxMessageBox(IDS_UNSUPPORTED_WINDOWS); });
+        [this] {
+            if (m_report) m_report->Tell(IDS_UNSUPPORTED_WINDOWS);
+            else AfxMessageBox(IDS_UNSUPPORTED_WINDOWS);
+        });
     CDialog::OnOK();
 }
 

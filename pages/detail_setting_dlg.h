@@ -5,22 +5,30 @@
 #pragma once
 
 #include "app/exit_code.h"
+#include "engine/page_choices.h"
 #include "framework/dialog.h"
 #include "pages/resource.h"
+
+class Report;
 
 class CDetailSettingDlg : public CDialog {
 public:
     enum { IDD = IDD_DETAIL_SETTING };
-    // Loads the icon; touches no window.
+    // Loads the icon; touches no window. The page opens with its initial rows, and
+    // "Finish" shows its messages and writes no log.
     explicit CDetailSettingDlg(CWnd* parent = nullptr);
+    // The page opens with the choices (those of a command line), and "Finish" reports to
+    // the report.
+    CDetailSettingDlg(const PageChoices& choices, Report& report, CWnd* parent = nullptr);
 
     // What this showing of the page did, as the wizard's exit status.
     int ExitCode() const { return m_exitCode; }
 
 protected:
     void DoDataExchange(CDataExchange* dx) override;
-    // Fills the model list, shows the initial name text, selects the initial rows and
-    // disables the serial lists; adds the About entry to the system menu.
+    // Fills the model list, shows the initial name text (or the chosen model's), selects the
+    // chosen rows and enables the serial lists for a COM port only; adds the About entry
+    // to the system menu.
     BOOL OnInitDialog() override;
     // Cancel, Esc and the close box end the wizard: the page ends with IDOK, as only "Back"
     // returns to page 1.
@@ -55,4 +63,7 @@ protected:
 
     // What this showing of the page did; set by "Finish".
     int m_exitCode = kExitNothingInstalled;
+    // The rows the page opens with, and where "Finish" reports; null: message boxes only.
+    PageChoices m_choices;
+    Report* m_report = nullptr;
 };

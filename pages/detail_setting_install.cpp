@@ -2,6 +2,7 @@
 #include "pages/detail_setting_dlg.h"
 
 #include "engine/page_selections.h"
+#include "engine/report.h"
 #include "platform/win32/win32_services.h"
 
 namespace {
@@ -39,5 +40,6 @@ InstallResult CDetailSettingDlg::InstallPrinter() {
     PageControls controls(GetDlgItem(IDC_SET_DEFAULT),
                           {m_pModule, m_pPort, m_pBaudRate, m_pParity, m_pByteSize, m_pStopBits,
                            m_pFlowControl});
+    if (m_report) return ::InstallPrinter(windows, *m_report, controls);
     return ::InstallPrinter(windows, controls);
 }

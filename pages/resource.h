@@ -40,11 +40,8 @@
 #define IDS_ABOUTBOX        101
 #define IDM_ABOUTBOX        0x0010
 
-// Messages of "Finish"
-#define IDS_REGISTRY_WRITE_FAILED 130
-#define IDS_INSTALL_FAILED  131
-#define IDS_UNSUPPORTED_WINDOWS 132
-#define IDS_SYSTEM_COMPONENT_MISSING 133
+// The messages, 130 on, are numbered where the engine that tells them can reach them
+#include "../engine/messages.h"
 
 #ifndef IDC_STATIC
 #define IDC_STATIC          (-1)

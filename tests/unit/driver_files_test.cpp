@@ -1,4 +1,4 @@
-// Steps 3 to 10: the eight copies of each model, the same whatever the port and the box.
+// The driver files: the eight copies of each model, the same whatever the port and the box.
 #include <gtest/gtest.h>
 
 #include "finish_fixture.h"

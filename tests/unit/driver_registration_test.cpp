@@ -1,4 +1,4 @@
-// Step 11's driver record: the data file and the dependent-files list, byte for byte.
+// The driver's record: the data file and the dependent-files list, byte for byte.
 #include <gtest/gtest.h>
 
 #include "finish_fixture.h"

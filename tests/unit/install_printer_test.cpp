@@ -1,10 +1,10 @@
-// The fifteen steps of the Finish work as one sequence: the road of a whole installation,
-// and what each failure leaves undone, tells the user and returns.
+// The steps of the Finish work as one sequence: the road of a whole installation, and what
+// each failure leaves undone, tells the user and returns.
 #include <gtest/gtest.h>
 
+#include "engine/messages.h"
 #include "finish_fixture.h"
 #include "engine/driver_environment.h"
-#include "pages/resource.h"
 
 namespace {
 
@@ -13,13 +13,17 @@ using Calls = std::vector<std::string>;
 const std::string kRegistryMessage = "AfxMessageBox(" + std::to_string(IDS_REGISTRY_WRITE_FAILED) + ", 0, 0)";
 const std::string kFailureMessage = "AfxMessageBox(" + std::to_string(IDS_INSTALL_FAILED) + ", 0, 0)";
 
-// Model row 3 on COM1 with the box ticked and the serial lists as the page opens them.
+const std::string kRecordKey = "SOFTWARE\\ZILT\\Printer Setup\\ZRT-340";
+
+// Model row 3 on COM1 with the box ticked and the serial lists as the page opens them, on a
+// machine whose COM1 has the settings a fresh Windows gives it.
 class RoadTest : public FinishTest {
 protected:
     void SetUp() override {
         page.modelRow = 3;
         page.portRow = 3;
         page.setDefaultCheck = kBstChecked;
+        windows.registry[std::string("HKLM\\") + kPortsKey]["COM1:"] = "9600,n,8,1";
     }
 };
 
@@ -46,17 +50,28 @@ TEST_F(RoadTest, MakesEveryCallWithItsArgumentsInOrder) {
         "RegSetValueExA(#1, Device, 0, 1, 23)",
         "RegCloseKey(#1)",
         "BroadcastSettingChange(windows, 1000)",
+        // The record, with COM1's settings as they were before they are overwritten.
+        "RegCreateKeyExA(HKLM, " + kRecordKey + ", 3)",
+        "RegQueryValueExA(#2, Previous COM1:)",
+        "RegOpenKeyExA(HKLM, SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Ports, 0, 1)",
+        "RegQueryValueExA(#3, COM1:)",
+        "RegCloseKey(#3)",
+        "RegSetValueExA(#2, Previous COM1:, 0, 1, 11)",
+        "RegSetValueExA(#2, Port, 0, 1, 6)",
+        "RegCloseKey(#2)",
         "read baud rate",
         "read parity",
         "read byte size",
         "read stop bits",
         "read flow control",
         "RegOpenKeyExA(HKLM, SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Ports, 0, 2)",
-        "RegSetValueExA(#2, COM1:, 0, 1, 14)",
-        "RegCloseKey(#2)",
+        "RegSetValueExA(#4, COM1:, 0, 1, 14)",
+        "RegCloseKey(#4)",
         "ClosePrinter(#20816)",
     };
     EXPECT_EQ(windows.calls, expected);
+    EXPECT_EQ(windows.RegistryText("HKLM\\" + kRecordKey, "Port"), "COM1:");
+    EXPECT_EQ(windows.RegistryText("HKLM\\" + kRecordKey, "Previous COM1:"), "9600,n,8,1");
 }
 
 TEST_F(RoadTest, FillsTheDriverAndPrinterRecordsAndWritesBothValues) {
@@ -106,6 +121,7 @@ TEST_F(RoadTest, MissingSpoolerIsReportedBeforeAnythingIsDone) {
     EXPECT_EQ(Run(), InstallResult::Failed);
     const Calls expected = {
         "LoadSpooler()",
+        "GetLastError()",  // for the log
         "AfxMessageBox(" + std::to_string(IDS_SYSTEM_COMPONENT_MISSING) + ", 0, 0)",
     };
     EXPECT_EQ(windows.calls, expected);
@@ -128,8 +144,9 @@ TEST_F(RoadTest, UnopenableUserKeyIsPassedOverSilentlyButCountsAsFailed) {
     EXPECT_TRUE(CallsOf("AfxMessageBox").empty());
     EXPECT_TRUE(CallsOf("BroadcastSettingChange").empty());
     EXPECT_EQ(Value("Device"), "(not written)");
-    // No key to close for the user's key; the port's key is the first handle handed out.
-    EXPECT_EQ(CallsOf("RegCloseKey"), Calls{"RegCloseKey(#1)"});
+    // No key to close for the user's key, and every key that was opened is closed.
+    for (const std::string& call : CallsOf("RegCloseKey")) EXPECT_NE(call, "RegCloseKey(#0)");
+    EXPECT_EQ(windows.OpenKeyCount(), 0u);
     EXPECT_EQ(Value("COM1:"), WithZero("19200,N,8,1,p"));
     EXPECT_EQ(windows.calls.back(), "ClosePrinter(#20816)");
 }
@@ -142,7 +159,7 @@ TEST_F(RoadTest, UnsettableDeviceShowsTheMessageThenClosesTheKey) {
         "RegSetValueExA(#1, Device, 0, 1, 23)",
         kRegistryMessage,
         "RegCloseKey(#1)",
-        "read baud rate",
+        "RegCreateKeyExA(HKLM, " + kRecordKey + ", 3)",
     };
     EXPECT_EQ(CallsFrom(windows.calls, expected[0], expected.size()), expected);
     EXPECT_TRUE(CallsOf("BroadcastSettingChange").empty()) << "nothing was written to announce";
@@ -158,15 +175,23 @@ TEST_F(RoadTest, BothWritesFailingShowTwoMessagesThenClosePrinter) {
         "RegSetValueExA(#1, Device, 0, 1, 23)",
         kRegistryMessage,
         "RegCloseKey(#1)",
+        "RegCreateKeyExA(HKLM, " + kRecordKey + ", 3)",
+        "RegQueryValueExA(#2, Previous COM1:)",
+        "RegOpenKeyExA(HKLM, SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Ports, 0, 1)",
+        "RegQueryValueExA(#3, COM1:)",
+        "RegCloseKey(#3)",
+        "RegSetValueExA(#2, Previous COM1:, 0, 1, 11)",
+        "RegSetValueExA(#2, Port, 0, 1, 6)",
+        "RegCloseKey(#2)",
         "read baud rate",
         "read parity",
         "read byte size",
         "read stop bits",
         "read flow control",
         "RegOpenKeyExA(HKLM, SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Ports, 0, 2)",
-        "RegSetValueExA(#2, COM1:, 0, 1, 14)",
+        "RegSetValueExA(#4, COM1:, 0, 1, 14)",
         kRegistryMessage,
-        "RegCloseKey(#2)",
+        "RegCloseKey(#4)",
         "ClosePrinter(#20816)",
     };
     ASSERT_GE(windows.calls.size(), expected.size());
@@ -174,37 +199,53 @@ TEST_F(RoadTest, BothWritesFailingShowTwoMessagesThenClosePrinter) {
               expected);
 }
 
-// When AddPrinterA gives no handle: whether a printer of the name is there decides whether
-// it may become the default and whether the installation failed.
+// When AddPrinterA gives no handle: a printer of the name may be there from an earlier run.
+// Opened by name, it is moved to the chosen port and the model's driver; whether it is there
+// decides whether it may become the default, and whether it ends on the port whether the
+// installation failed.
 struct RefusedPrinterCase {
     const char* name;
-    uint32_t error;             // GetLastError after the refusal
-    PrinterHandle openable;     // what OpenPrinterA opens
-    Calls expectedAfterAdd;     // the calls from AddPrinterA to the first read of the box
+    uint32_t error;           // GetLastError after the refusal
+    const char* existingPort;  // the printer the spooler has, on this port; null: none
+    bool setPrinterFails;
+    Calls expectedAfterAdd;   // the calls from AddPrinterA to the first read of the box
     bool deviceWritten;
     std::string lastCall;
     InstallResult result;
 };
 
+const std::string kOpenForChange = "OpenPrinterA(ZRT-340, 983052)";  // PRINTER_ALL_ACCESS
+const std::string kMove = "SetPrinterA(#4096, 2, ZRT-340, COM1:, ZRT-340, WinPrint, no security)";
+
 const RefusedPrinterCase kRefusedPrinterCases[] = {
-    {"the spooler says it exists already", kErrorPrinterAlreadyExists, nullptr,
-     {"AddPrinterA(2, ZRT-340, COM1:)", "GetLastError()", "read set default"},
-     true, "RegCloseKey(#2)", InstallResult::Installed},
-    {"refused otherwise, but it opens by name", 5, reinterpret_cast<PrinterHandle>(0x77),
-     {"AddPrinterA(2, ZRT-340, COM1:)", "GetLastError()", "OpenPrinterA(ZRT-340)", "read set default"},
-     true, "ClosePrinter(#119)", InstallResult::Installed},
-    {"no such printer", 5, nullptr,
-     {"AddPrinterA(2, ZRT-340, COM1:)", "GetLastError()", "OpenPrinterA(ZRT-340)", "read set default"},
+    {"there from a run on LPT1: moved to COM1", kErrorPrinterAlreadyExists, "LPT1:", false,
+     {"AddPrinterA(2, ZRT-340, COM1:)", "GetLastError()", kOpenForChange, "GetPrinterA(#4096, 2)",
+      kMove, "read set default"},
+     true, "ClosePrinter(#4096)", InstallResult::Installed},
+    {"there, refused otherwise, opened by name", 5, "COM1:", false,
+     {"AddPrinterA(2, ZRT-340, COM1:)", "GetLastError()", kOpenForChange, "GetPrinterA(#4096, 2)",
+      kMove, "read set default"},
+     true, "ClosePrinter(#4096)", InstallResult::Installed},
+    {"there, but the spooler refuses the move", kErrorPrinterAlreadyExists, "LPT1:", true,
+     {"AddPrinterA(2, ZRT-340, COM1:)", "GetLastError()", kOpenForChange, "GetPrinterA(#4096, 2)",
+      kMove, "GetLastError()", "read set default"},
+     true, kFailureMessage, InstallResult::Failed},
+    {"said to exist, but it does not open", kErrorPrinterAlreadyExists, nullptr, false,
+     {"AddPrinterA(2, ZRT-340, COM1:)", "GetLastError()", kOpenForChange, "read set default"},
+     true, kFailureMessage, InstallResult::Failed},
+    {"no such printer", 5, nullptr, false,
+     {"AddPrinterA(2, ZRT-340, COM1:)", "GetLastError()", kOpenForChange, "read set default"},
      false, kFailureMessage, InstallResult::Failed},
 };
 
-TEST_F(RoadTest, RefusedPrinterIsNeverClosedAndOnlyAnExistingOneBecomesTheDefault) {
+TEST_F(RoadTest, RefusedPrinterIsMovedToThePortWhenItIsThereAndOnlyAnExistingOneBecomesTheDefault) {
     for (const RefusedPrinterCase& c : kRefusedPrinterCases) {
         SCOPED_TRACE(c.name);
         RecordingServices fresh;
         fresh.printerHandle = nullptr;
         fresh.addPrinterError = c.error;
-        fresh.existingPrinter = c.openable;
+        fresh.setPrinterFails = c.setPrinterFails;
+        if (c.existingPort) fresh.printers = {{"ZRT-340", c.existingPort, "ZRT-340"}};
         RecordingSelections selections(fresh.calls);
         selections.modelRow = 3;
         selections.portRow = 3;
@@ -218,7 +259,10 @@ TEST_F(RoadTest, RefusedPrinterIsNeverClosedAndOnlyAnExistingOneBecomesTheDefaul
         EXPECT_EQ(fresh.values.count("COM1:"), 1u) << "the port settings do not need the printer";
         size_t closes = 0;
         for (const std::string& call : fresh.calls) closes += call.rfind("ClosePrinter", 0) == 0;
-        EXPECT_EQ(closes, c.openable ? 1u : 0u) << "only a handle is closed";
+        EXPECT_EQ(closes, c.existingPort ? 1u : 0u) << "only a handle is closed";
+        if (c.existingPort) {
+            EXPECT_EQ(fresh.printers.front().port, c.setPrinterFails ? c.existingPort : "COM1:");
+        }
         EXPECT_EQ(fresh.calls.back(), c.lastCall);
     }
 }
@@ -319,10 +363,13 @@ TEST(BadRowTest, NothingUnnameableIsWrittenAndTheFailureIsShown) {
         size_t copies = 0;
         for (const std::string& call : windows.calls) {
             if (call.rfind("CopyFileA", 0) == 0) ++copies;
-            EXPECT_EQ(call.find("HKLM"), std::string::npos) << call;
+            EXPECT_EQ(call.find("Ports, 0, 2"), std::string::npos) << "the port settings opened: " << call;
         }
         EXPECT_EQ(copies, c.copies ? 8u : 0u);
-        EXPECT_TRUE(windows.values.empty());
+        EXPECT_EQ(windows.values.count("COM1:"), 0u);
+        // With a model and a port, the printer is there and its record names the port.
+        if (c.copies) EXPECT_EQ(windows.RegistryText("HKLM\\" + kRecordKey, "Port"), "COM1:");
+        else EXPECT_TRUE(windows.values.empty());
         EXPECT_EQ(windows.calls.back(), kFailureMessage);
     }
 }

@@ -1,5 +1,5 @@
-// Steps 13 and 14: the texts of the two registry values and their byte counts, and which
-// of the page's controls are read for them.
+// The default printer and the port settings: the texts of the two registry values and
+// their byte counts, and which of the page's controls are read for them.
 #include <gtest/gtest.h>
 
 #include "finish_fixture.h"
@@ -50,7 +50,9 @@ TEST_F(FinishTest, WritesEachValueAsItsTextWithTheTerminatingZero) {
             EXPECT_EQ(Value(c.portValueName), WithZero(c.portValue));
             EXPECT_EQ(CallsOf("read ").size(), 8u) << "port, model, box and the five lists";
         } else {
-            EXPECT_EQ(windows.values.size(), c.device ? 1u : 0u);
+            // "Device" when ticked, and the port in the installation's record.
+            EXPECT_EQ(windows.values.size(), c.device ? 2u : 1u);
+            EXPECT_EQ(Value("Port"), WithZero(c.portRow == 0 ? "LPT1:" : "LPT3:"));
             EXPECT_TRUE(CallsOf("RegOpenKeyExA(HKLM").empty());
             EXPECT_EQ(CallsOf("read "),
                       (std::vector<std::string>{"read port", "read model", "read set default"}))
