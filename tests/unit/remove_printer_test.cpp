@@ -1,5 +1,6 @@
 // The removal on the Windows fake: what it deletes, what it keeps because another driver
 // uses it, what it puts back, and what it says.
+#include "engine/driver_environment.h"
 #include "engine/remove_printer.h"
 
 #include <gtest/gtest.h>
@@ -115,11 +116,12 @@ TEST_F(RemoveTest, RemovesEverythingAndPutsBackWhatTheInstallationChanged) {
     const Calls deletes = CallsOf("Delete");
     ASSERT_GE(deletes.size(), 3u);
     EXPECT_EQ(deletes[0], "DeletePrinter(#4096)");
-    EXPECT_EQ(deletes[1], "DeletePrinterDriverA(Windows NT x86, ZRT-340)");
+    EXPECT_EQ(deletes[1], "DeletePrinterDriverA(" + std::string(kDriverEnvironment) + ", ZRT-340)");
     EXPECT_EQ(deletes[2], "DeleteFileA(" + Path("Z34.DLL") + ")");
     const std::string log = Log();
     EXPECT_NE(log.find(" delete printer ZRT-340 -> done\r\n"), std::string::npos) << log;
-    EXPECT_NE(log.find(" delete driver ZRT-340 for Windows NT x86 -> done\r\n"), std::string::npos);
+    EXPECT_NE(log.find(" delete driver ZRT-340 for " + std::string(kDriverEnvironment) + " -> done\r\n"),
+              std::string::npos);
     EXPECT_NE(log.find(" delete " + Path("Z34.GPD") + " -> done\r\n"), std::string::npos);
     EXPECT_NE(log.find(" delete Device under HKCU\\Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows: no printer is left -> done\r\n"),
               std::string::npos);

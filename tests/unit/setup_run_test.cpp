@@ -1,5 +1,6 @@
 // What setup.exe does with its command line, on the Windows fake: which mode runs, the exit
 // status, which windows it shows (none in a quiet run), and the log.
+#include "engine/driver_environment.h"
 #include "app/setup_run.h"
 
 #include <gtest/gtest.h>
@@ -109,7 +110,7 @@ TEST_F(SetupRunTest, AQuietInstallationRunsFinishsWorkWithoutAWindow) {
         "copy win2k\\UNIRES.DLL to " + d + "\\UNIRES.DLL -> done",
         "copy win2k\\TTFSUB.GPD to " + d + "\\TTFSUB.GPD -> done",
         "copy win2k\\STDNAMES.GPD to " + d + "\\STDNAMES.GPD -> done",
-        "register driver ZRT-340 for Windows NT x86 -> done",
+        "register driver ZRT-340 for " + std::string(kDriverEnvironment) + " -> done",
         "add printer ZRT-340 on COM1: -> done",
         "set Device under HKCU\\Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows to "
         "ZRT-340,winspool,COM1: -> done",
