@@ -207,6 +207,8 @@ private:
         } else {
             what.AppendFormatted("delete Device under HKCU\\%s: no printer is left", kDefaultPrinterKey);
             if (result == kErrorSuccess) result = m_windows.RegDeleteValueA(key.get(), "Device");
+            // Some spoolers delete "Device" themselves with the default printer: gone is gone.
+            if (result == kErrorFileNotFound) result = kErrorSuccess;
         }
         if (result != kErrorSuccess) {
             m_report.Failed(what.c_str(), static_cast<uint32_t>(result));

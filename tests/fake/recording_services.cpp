@@ -252,6 +252,8 @@ bool RecordingServices::DeletePrinter(PrinterHandle handle) {
             printers.erase(i);
             break;
         }
+    if (deletePrinterClearsDevice)
+        registry["HKCU\\Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows"].erase("Device");
     return true;
 }
 

@@ -56,6 +56,7 @@ public:
     std::vector<SpooledDriver> drivers;
     bool setPrinterFails = false;
     bool deletePrinterFails = false;
+    bool deletePrinterClearsDevice = false;  // as spoolers that clear "Device" with its printer
     bool deleteDriverFails = false;   // while the driver is there
     bool enumDriversFails = false;
     uint32_t spoolerError = 5;        // GetLastError after one of these failures

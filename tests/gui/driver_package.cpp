@@ -5,6 +5,11 @@ const std::vector<std::string> kZrt340Files = {
     "UNIDRV.HLP", "UNIRES.DLL", "TTFSUB.GPD",   "STDNAMES.GPD",
 };
 
+const std::vector<std::string> kZrt470aFiles = {
+    "Z47.DLL",    "Z47A.GPD",   "uniDRVui.DLL", "uniDRV.DLL",
+    "UNIDRV.HLP", "UNIRES.DLL", "TTFSUB.GPD",   "STDNAMES.GPD",
+};
+
 std::wstring Widen(const std::string& text) { return std::wstring(text.begin(), text.end()); }
 
 std::string PlaceholderContents(const std::string& name, const std::string& marker) {

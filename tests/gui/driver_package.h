@@ -8,8 +8,9 @@
 #include <string>
 #include <vector>
 
-// The eight files Finish copies for model row 3, "ZRT-340".
+// The eight files Finish copies for model row 3, "ZRT-340", and for row 5, "ZRT-470A".
 extern const std::vector<std::string> kZrt340Files;
+extern const std::vector<std::string> kZrt470aFiles;
 
 // What the placeholder `name` holds in a package written with `marker`.
 std::string PlaceholderContents(const std::string& name, const std::string& marker);

@@ -44,6 +44,18 @@ PrinterFacts FindPrinter(const std::string& name) {
     return facts;
 }
 
+std::string FirstPrinterDevice() {
+    DWORD needed = 0, count = 0;
+    ::EnumPrintersA(PRINTER_ENUM_LOCAL, nullptr, 2, nullptr, 0, &needed, &count);
+    if (needed == 0) return std::string();
+    std::vector<BYTE> buffer(needed);
+    if (!::EnumPrintersA(PRINTER_ENUM_LOCAL, nullptr, 2, buffer.data(), needed, &needed, &count) ||
+        count == 0)
+        return std::string();
+    const auto* first = reinterpret_cast<const PRINTER_INFO_2A*>(buffer.data());
+    return Text(first->pPrinterName) + ",winspool," + Text(first->pPortName);
+}
+
 DriverFacts FindDriver(const std::string& name) {
     DriverFacts facts;
     DWORD needed = 0, count = 0;

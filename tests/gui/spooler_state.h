@@ -22,6 +22,9 @@ struct DriverFacts {
     std::string dataFile;  // a full path
     std::vector<std::string> dependentFiles;
 };
+// "name,winspool,port" of the first local printer EnumPrintersA lists; empty for none.
+std::string FirstPrinterDevice();
+
 // The "Windows NT x86" driver of that name, from EnumPrinterDriversA level 3.
 DriverFacts FindDriver(const std::string& name);
 

@@ -66,10 +66,11 @@ BOOL CALLBACK MatchPage(HWND window, LPARAM context) {
 
 TempDir::~TempDir() { RemoveTree(m_path); }
 
-WizardProcess::WizardProcess(const std::wstring& workDir, const std::wstring& exe) {
-    std::vector<wchar_t> commandLine(exe.begin(), exe.end());
-    commandLine.insert(commandLine.begin(), L'"');
-    commandLine.push_back(L'"');
+WizardProcess::WizardProcess(const std::wstring& workDir, const std::wstring& exe,
+                             const std::wstring& arguments) {
+    std::wstring line = L"\"" + exe + L"\"";
+    if (!arguments.empty()) line += L" " + arguments;
+    std::vector<wchar_t> commandLine(line.begin(), line.end());
     commandLine.push_back(L'\0');
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -110,6 +111,43 @@ HWND WizardProcess::OpenDetailSetting() const {
 bool WizardProcess::WaitForExit(DWORD timeoutMs, DWORD* exitCode) const {
     if (!m_info.hProcess || ::WaitForSingleObject(m_info.hProcess, timeoutMs) != WAIT_OBJECT_0)
         return false;
+    if (exitCode) ::GetExitCodeProcess(m_info.hProcess, exitCode);
+    return true;
+}
+
+namespace {
+
+struct AnyWindow {
+    DWORD pid;
+    std::wstring title;
+    bool found;
+};
+
+BOOL CALLBACK MatchAnyWindow(HWND window, LPARAM context) {
+    auto* search = reinterpret_cast<AnyWindow*>(context);
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(window, &pid);
+    if (pid != search->pid || !::IsWindowVisible(window)) return TRUE;
+    wchar_t title[256] = {};
+    ::GetWindowTextW(window, title, 256);
+    search->title = title;
+    search->found = true;
+    return FALSE;
+}
+
+}  // namespace
+
+bool WizardProcess::WaitForExitWatchingWindows(DWORD timeoutMs, DWORD* exitCode,
+                                               std::wstring* window) const {
+    if (!m_info.hProcess) return false;
+    const DWORD start = ::GetTickCount();
+    for (;;) {
+        AnyWindow search{m_info.dwProcessId, L"", false};
+        ::EnumWindows(&MatchAnyWindow, reinterpret_cast<LPARAM>(&search));
+        if (search.found && window && window->empty()) *window = search.title.empty() ? L"(untitled)" : search.title;
+        if (::WaitForSingleObject(m_info.hProcess, 10) == WAIT_OBJECT_0) break;
+        if (::GetTickCount() - start > timeoutMs) return false;
+    }
     if (exitCode) ::GetExitCodeProcess(m_info.hProcess, exitCode);
     return true;
 }

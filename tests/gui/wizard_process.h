@@ -26,8 +26,10 @@ private:
 
 class WizardProcess {
 public:
-    // Starts setup.exe (or a copy of it elsewhere) with workDir as its current directory.
-    explicit WizardProcess(const std::wstring& workDir, const std::wstring& exe = SetupExePath());
+    // Starts setup.exe (or a copy of it elsewhere) with workDir as its current directory,
+    // and the arguments after the program's quoted name on its command line.
+    explicit WizardProcess(const std::wstring& workDir, const std::wstring& exe = SetupExePath(),
+                           const std::wstring& arguments = L"");
     // Ends the process if it is still running.
     ~WizardProcess();
     WizardProcess(const WizardProcess&) = delete;
@@ -45,6 +47,10 @@ public:
 
     // True when the process has ended within the time; its exit code goes to exitCode.
     bool WaitForExit(DWORD timeoutMs = 15000, DWORD* exitCode = nullptr) const;
+
+    // Waits for the process to end, looking all the while for a visible top-level window
+    // of it; the title of the first one seen goes to window. True when it ended in time.
+    bool WaitForExitWatchingWindows(DWORD timeoutMs, DWORD* exitCode, std::wstring* window) const;
 
     DWORD pid() const { return m_info.dwProcessId; }
 

@@ -137,6 +137,24 @@ TEST_F(RemoveTest, RemovesEverythingAndPutsBackWhatTheInstallationChanged) {
     EXPECT_EQ(CallsOf("AfxMessageBoxW"), Calls{"AfxMessageBoxW(64)"});
 }
 
+TEST_F(RemoveTest, ADeviceTheSpoolerClearedWithThePrinterIsNotAFailure) {
+    windows.deletePrinterClearsDevice = true;
+    EXPECT_EQ(Run(true), RemoveResult::Removed);
+    EXPECT_EQ(windows.RegistryText(kUserKey, "Device"), "(none)");
+    EXPECT_NE(Log().find(" delete Device under HKCU\\Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows: no printer is left -> done\r\n"),
+              std::string::npos) << Log();
+
+    // With another printer left, it becomes the default all the same.
+    RecordingServices other;
+    other.printers = {{"ZRT-340", "COM1:", "ZRT-340"}, {"Office", "LPT2:", "Other"}};
+    other.registry[kUserKey]["Device"] = "ZRT-340,winspool,COM1:";
+    other.deletePrinterClearsDevice = true;
+    RunLog log(other);
+    Report report(other, &log, true);
+    EXPECT_EQ(RemovePrinter(other, report, ModelTable[3]), RemoveResult::Removed);
+    EXPECT_EQ(other.RegistryText(kUserKey, "Device"), "Office,winspool,LPT2:");
+}
+
 TEST_F(RemoveTest, KeepsTheFilesOtherDriversListAndMakesTheFirstPrinterLeftTheDefault) {
     windows.printers.insert(windows.printers.begin(), {"Till", "LPT1:", "ZRT-340F"});
     windows.printers.push_back({"Office", "LPT2:", "Other"});
