@@ -18,7 +18,7 @@ namespace {
 
 using CommandLineText = FixedText<4095>;
 
-// "ZILT printer setup 1.0; Windows NT 5.1 build 2600 Service Pack 3 (Windows XP); command
+// "ZILT printer setup 1.0.0.0; Windows NT 5.1 build 2600 Service Pack 3 (Windows XP); command
 // line: ..."
 void LogStart(WindowsServices& windows, Report& report, const char* commandLine) {
     if (!report.logging()) return;

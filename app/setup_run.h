@@ -16,8 +16,8 @@ public:
     virtual int Run(const PageChoices& choices, Report& report) = 0;
 };
 
-// The version the log's first line names.
-constexpr const char* kProgramVersion = "1.0";
+// The version the log's first line names: the file version of setup.exe, from the build.
+constexpr const char* kProgramVersion = SETUP_VERSION_TEXT;
 
 // Reads the command line and does what it asks:
 //   a command line that is wrong: 87 and nothing done; the problem and the usage in a

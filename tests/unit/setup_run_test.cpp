@@ -99,7 +99,7 @@ TEST_F(SetupRunTest, AQuietInstallationRunsFinishsWorkWithoutAWindow) {
 
     const std::string d = windows.driverDirectory;
     const std::vector<std::string> expected = {
-        "ZILT printer setup 1.0; Windows NT 5.1 build 0 (Windows XP); command line: setup.exe /quiet "
+        std::string("ZILT printer setup ") + kProgramVersion + "; Windows NT 5.1 build 0 (Windows XP); command line: setup.exe /quiet "
         "/model=ZRT-340 /port=COM1 /default /log=C:\\setup.log",
         "driver directory: " + d,
         "copy win2k\\Z34.DLL to " + d + "\\Z34.DLL -> done",
@@ -144,7 +144,7 @@ TEST_F(SetupRunTest, AQuietRunOutsideTheNtFamilyInstallsNothing) {
     EXPECT_TRUE(CallsOf("AfxMessageBox").empty());
     const std::vector<std::string> lines = LogLines();
     ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[0], "ZILT printer setup 1.0; Windows 4.10 build 0 (Windows 98); command line: "
+    EXPECT_EQ(lines[0], std::string("ZILT printer setup ") + kProgramVersion + "; Windows 4.10 build 0 (Windows 98); command line: "
                         "setup.exe /quiet /model=ZRT-340 /log=a.log");
     EXPECT_EQ(lines[1], "message: unsupported");
     EXPECT_EQ(lines[2], "exit status 1633");
