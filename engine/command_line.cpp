@@ -66,12 +66,12 @@ private:
 enum Option { kHelp, kQuiet, kUninstall, kDefault, kModel, kPort, kBaud, kParity, kByteSize,
               kStopBits, kFlow, kLog, kOptionCount };
 
-struct OptionSpec {
+struct KnownOption {
     const char* name;
     bool takesValue;
 };
 
-const OptionSpec kOptions[kOptionCount] = {
+const KnownOption kOptions[kOptionCount] = {
     {"?", false},        {"quiet", false},  {"uninstall", false}, {"default", false},
     {"model", true},     {"port", true},    {"baud", true},       {"parity", true},
     {"bytesize", true},  {"stopbits", true}, {"flow", true},      {"log", true},
@@ -153,20 +153,20 @@ public:
             Problem("unknown option \"%s\"", written.c_str());
             return;
         }
-        const OptionSpec& spec = kOptions[option];
+        const KnownOption& known = kOptions[option];
         const bool first = !m_given[option];
         m_given[option] = true;
         if (option == kQuiet) m_options.quiet = true;
         if (!first) {
-            Problem("/%s is given more than once", spec.name);
+            Problem("/%s is given more than once", known.name);
             return;
         }
-        if (!spec.takesValue) {
-            if (value) Problem("/%s takes no value", spec.name);
+        if (!known.takesValue) {
+            if (value) Problem("/%s takes no value", known.name);
             return;
         }
         if (!value || !*value) {
-            Problem("/%s needs a value: /%s=...", spec.name, spec.name);
+            Problem("/%s needs a value: /%s=...", known.name, known.name);
             return;
         }
         if (option == kLog) {
@@ -180,7 +180,7 @@ public:
         const ValueList list = ValuesOf(static_cast<Option>(option));
         const long row = RowOf(list, value);
         if (row < 0) {
-            Problem("\"%s\" is not a value of /%s", value, spec.name);
+            Problem("\"%s\" is not a value of /%s", value, known.name);
             return;
         }
         SetRow(m_options.choices, static_cast<Option>(option), row);
