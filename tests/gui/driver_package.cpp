@@ -12,6 +12,12 @@ const std::vector<std::string> kZrt470aFiles = {
 
 std::wstring Widen(const std::string& text) { return std::wstring(text.begin(), text.end()); }
 
+std::string Narrow(const std::wstring& text) {
+    std::string out;
+    for (wchar_t c : text) out += c < 128 ? static_cast<char>(c) : '?';
+    return out;
+}
+
 std::string PlaceholderContents(const std::string& name, const std::string& marker) {
     return "placeholder " + name + " of package " + marker + "\r\n";
 }

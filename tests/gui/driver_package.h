@@ -23,3 +23,5 @@ bool WriteDriverPackage(const std::wstring& folder, const std::string& marker,
 std::optional<std::string> ReadWholeFile(const std::wstring& path);
 
 std::wstring Widen(const std::string& text);
+// The text with every character outside ASCII as "?", for test messages and ASCII paths.
+std::string Narrow(const std::wstring& text);

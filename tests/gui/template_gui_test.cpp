@@ -11,16 +11,11 @@
 #include "../../pages/resource.h"
 #include "detail_state.h"
 #include "dialog_resource.h"
+#include "driver_package.h"
 #include "expected_pages.h"
 #include "wizard_process.h"
 
 namespace {
-
-std::string Narrow(const std::wstring& text) {
-    std::string out;
-    for (wchar_t c : text) out += c < 128 ? static_cast<char>(c) : '?';
-    return out;
-}
 
 bool SameClass(const std::wstring& actual, const wchar_t* expected) {
     return _wcsicmp(actual.c_str(), expected) == 0;

@@ -10,6 +10,7 @@
 
 #include "../../pages/resource.h"
 #include "dialog_resource.h"
+#include "driver_package.h"
 #include "expected_pages.h"
 #include "wizard_process.h"
 
@@ -115,8 +116,6 @@ const StringCase kStrings[] = {
     {L"040904b0", L"ProductName", L"ZILT printer setup"},
     {L"040904b0", L"ProductVersion", L"1.0.0.0"},
 };
-
-std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
 
 TEST(VersionResourceGuiTest, BothStringTablesHoldEveryField) {
     FileVersionInfo info(SetupExePath());
